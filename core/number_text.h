@@ -1,0 +1,52 @@
+#pragma once
+// Reading and writing of numbers as text, and the splitting of data lines into
+// fields and words. None of these touch a file or show a message.
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace tavik {
+
+// Reads a number typed by a user or held in a settings line, in a forgiving
+// engineering notation: digits, "." or "," as decimal point, a sign, an
+// exponent and one suffix letter for a power of ten ("1.19k", "5 kW",
+// "-84,32"). Blanks and unknown characters are ignored; at most 16 digits
+// count. The result is single precision, clamped to +-1e10; an overflow
+// gives +1e10 whatever the sign. Never fails: text without a number is 0.
+float ParseNumberText(std::string_view text);
+
+// Short display text of a number: "G"/"M" above a billion/million, fewer
+// decimals as the value grows, no zero before the point (".25"), "0" for
+// magnitudes of 0.00001 and below.
+std::string FormatNumberText(double value);
+
+// Shortest decimal text that reads back to the same single-precision value
+// ("1340", "32.78", "-0.25", "1e+10" style is never used below 1e16).
+std::string ShortestText(float value);
+
+// The platform's plain number reading, used for the numeric fields of data
+// files: the decimal number at the head of the text (optional sign, digits,
+// optional "." and fraction, optional "E" or "D" exponent); blanks and tabs
+// anywhere are skipped; reading stops at the first character that cannot
+// continue the number; no number reads as 0. Returns false when the value
+// lies beyond double range (an overflow the caller treats as a read failure).
+bool ReadPlainNumber(std::string_view text, double &value);
+
+// Takes the first comma-delimited field off the front of `line`. Leading
+// commas are skipped and a run of commas counts as one separator. When the
+// line holds no further field, `field` keeps its previous value and `line`
+// becomes empty. The views point into the caller's buffer.
+void TakeField(std::string_view &line, std::string_view &field);
+void TakeField(std::string &line, std::string &field);
+
+// The same with the blank (space) as delimiter, for outline lines.
+void TakeWord(std::string_view &line, std::string_view &word);
+void TakeWord(std::string &line, std::string &word);
+
+// Lets pending window events run once, then waits `seconds` on a monotonic
+// clock without processing events. The window layer passes its event pump;
+// logic and tests pass whatever they like.
+void WaitSeconds(float seconds, const std::function<void()> &processPendingEvents);
+
+} // namespace tavik

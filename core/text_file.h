@@ -1,0 +1,54 @@
+#pragma once
+// Sequential reading of the program's plain 8-bit text files, one line at a
+// time. A line ends at CR LF or at a lone CR; a lone LF does not end a line
+// and stays in it as a character. Files are streamed through a fixed buffer,
+// never loaded whole.
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace tavik {
+
+// Finds `name` in `dir` without regard to letter case ("1340.dat" reaches
+// 1340.DAT). An empty dir means the working directory. Returns the path to
+// open, or "" when no such file exists.
+std::string ResolveFileNoCase(const std::string &dir, const std::string &name);
+
+// Joins a directory and a file name ("" dir: the name alone).
+std::string JoinPath(const std::string &dir, const std::string &name);
+
+class TextFileReader {
+  public:
+    // Lines are cut at this length (line lengths are 16-bit counts in the
+    // data formats); the rest of an overlong line is skipped.
+    static constexpr std::size_t kMaxLineLength = 32767;
+
+    TextFileReader() = default;
+    ~TextFileReader();
+    TextFileReader(const TextFileReader &) = delete;
+    TextFileReader &operator=(const TextFileReader &) = delete;
+
+    bool Open(const std::string &path);
+    // Opens dir/name, the name matched without regard to case.
+    bool OpenNoCase(const std::string &dir, const std::string &name);
+    bool IsOpen() const { return file_ != nullptr; }
+    // True when no further line can be read.
+    bool AtEnd();
+    // Reads the next line into `line` (its storage is reused); false at end.
+    bool ReadLine(std::string &line);
+    // True when the operating system reported a read error.
+    bool Failed() const { return failed_; }
+    void Close();
+
+  private:
+    bool Fill();
+    std::FILE *file_ = nullptr;
+    std::vector<char> buffer_;
+    std::size_t pos_ = 0;
+    std::size_t len_ = 0;
+    bool eof_ = false;
+    bool failed_ = false;
+};
+
+} // namespace tavik

@@ -1,0 +1,57 @@
+#pragma once
+// The layers of the map and the one entry point that draws them, in the
+// order grid, state outlines, Region 2 outlines, rings, channel plot,
+// compass. The window, the renderer and the tests all draw through these.
+
+#include "core/geodesy.h"
+#include "core/messages.h"
+#include "map/drawing_surface.h"
+#include "session/session_settings.h"
+
+#include <cstdint>
+#include <string>
+
+namespace tavik {
+
+// Pen state shared by the two outline drawers and kept from one drawing to
+// the next: a polyline may continue across files and redraws.
+struct OutlinePen {
+    int16_t penUp = 0; // 1 = up
+    float prevX = 0, prevY = 0;
+};
+
+// Everything a layer draws from and onto. Files are read from `dataDir`
+// (the working directory when empty), again at every redraw.
+struct MapContext {
+    SessionSettings &settings;
+    DrawingSurface &surface;
+    MessageSink &messages;
+    OutlinePen &pen;
+    std::string dataDir;
+
+    MapView View() const {
+        return {settings.homeLatitude, settings.homeLongitude,
+                settings.scaleFactor};
+    }
+};
+
+void DrawGrid(MapContext &map);
+void DrawStateOutline(MapContext &map);  // STATES.dat and the home mark
+void DrawRegionOutline(MapContext &map); // REGION2.dat
+void DrawRings(MapContext &map);
+void PlotChannel(MapContext &map); // stations, patterns, legend, banners
+void DrawDayNightBanner(MapContext &map);
+void DrawCompass(MapContext &map);
+
+// The six layers over whatever the surface holds.
+void DrawMapLayers(MapContext &map);
+// Cls, then the six layers.
+void RedrawMap(MapContext &map);
+
+// Every station of every channel 530..1700 (never 1610) as a red cross with
+// its channel number.
+void PlotAllStations(MapContext &map);
+// Cls, state and Region 2 outlines, then PlotAllStations.
+void DrawAllStationsMap(MapContext &map);
+
+} // namespace tavik

@@ -1,0 +1,62 @@
+#pragma once
+// The one settings record of a run, and the last-session file "Tavik.cfg"
+// that carries twelve of its fields from one run to the next.
+
+#include "core/messages.h"
+#include "stations/channel_file.h"
+
+#include <cstdint>
+#include <string>
+
+namespace tavik {
+
+constexpr const char *kSessionFileName = "Tavik.cfg";
+
+struct SessionSettings {
+    // Saved in the session file.
+    float channelKHz = 0;    // kHz, 530..1700
+    std::string homeCity;    // as shown in the map legend
+    float homeLatitude = 0;  // degrees north
+    float homeLongitude = 0; // degrees WEST positive (Dallas is 96.82)
+    float patternSize = 0;   // 0.02..2.0 while running, saved within 0.02..1.0
+    float scaleFactor = 0;   // 100..10000; one km is scaleFactor / 75 units
+    int16_t showNew = 0;
+    int16_t showShort = 0;
+    int16_t showXenva2 = 0;
+    int16_t showLong = 0;
+    int16_t showDeleted = 0;
+    int16_t distanceUnit = 0; // 1 = miles, anything else kilometres
+    // Not saved: zero at every start.
+    int16_t gridOn = 0;       // grid drawn when not 0
+    int16_t ringsOn = 0;      // rings drawn when exactly 1
+    int16_t compassOn = 0;    // compass drawn when exactly 1
+    int16_t dayNightMode = 0; // 0 all hours, 1 day & critical, 2 night & critical
+    int16_t licensedOnly = 0; // 1: licensed patterns only
+    int16_t allStationsGo = 0; // answer of the all-stations dialog, 1 = plot
+
+    ShowFlags Flags() const {
+        return {showNew, showShort, showXenva2, showLong, showDeleted};
+    }
+};
+
+// Fills `settings` from the session file at `path`, taking its value lines by
+// position. Without a readable file the fixed defaults are set (Dallas TX,
+// 1080 kHz, pattern size 0.2, scale 1000, filters 0; distanceUnit untouched).
+// Never reports anything.
+void ReadSessionFile(SessionSettings &settings,
+                     const std::string &path = kSessionFileName);
+
+// Range-checks `settings` in place and writes the fifteen-line file, replacing
+// any earlier one only once the new one is complete. A failure beeps and shows
+// "The Tavik last-session file was not written correctly." through `messages`;
+// returns false then. `dateText` is line 2 after "* " (the local date and
+// time when empty).
+bool WriteSessionFile(SessionSettings &settings, MessageSink &messages,
+                      const std::string &path = kSessionFileName,
+                      const std::string &dateText = "");
+
+// A float as the session file writes it: at most 7 significant digits, no
+// zero before the point (".2"), "." whatever the locale, 1340 without point.
+std::string SessionNumberText(float value);
+
+} // namespace tavik

@@ -1,0 +1,91 @@
+#pragma once
+// The per-channel station files ("1340.DAT"), the station record they hold
+// and the filters that hide classes of stations.
+//
+// A station is a line of 11 comma-separated fields (Call, Country, State,
+// City, Status, Hours, Latitude, Longitude WEST positive, Power, Field10,
+// Towers) followed by `Towers` tower lines of 6 fields (TowerRef, FieldRatio,
+// Field3, Phase, Spacing, Orientation).
+
+#include "core/text_file.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tavik {
+
+constexpr int kMaxTowers = 12;
+constexpr float kLowestChannel = 530.0f;
+constexpr float kHighestChannel = 1700.0f;
+
+struct Tower {
+    std::string TowerRef;  // "0": measured from the array's reference point
+    float FieldRatio = 0;  // relative field; only ratios between towers count
+    float Field3 = 0;      // kept, unused
+    float Phase = 0;       // degrees
+    float Spacing = 0;     // electrical degrees (360 = one wavelength)
+    float Orientation = 0; // degrees clockwise from true north
+};
+
+struct StationRecord {
+    std::string Call, Country, State, City, Status, Hours;
+    float Latitude = 0;  // degrees north
+    float Longitude = 0; // degrees WEST positive
+    float Power = 0;     // in the data's unit; patterns grow as Power^0.31622
+    int16_t Field10 = 0; // kept, unused
+    int16_t Towers = 0;  // tower lines that followed the station line
+    // Entries 1..Towers are the towers; entry 0 stays all zero, the origin
+    // of a tower 1 measured from "the previous tower".
+    std::array<Tower, kMaxTowers + 1> Tower{};
+};
+
+// "1340.DAT" for 1340; the start-up display and the printed map spell the
+// extension ".dat" (files are matched without regard to case anyway).
+std::string ChannelFileName(float channelKHz, bool lowerCaseExtension = false);
+
+// The five show-flags of the session: 0 hides the class, anything else shows it.
+struct ShowFlags {
+    int16_t showNew = 0;
+    int16_t showShort = 0;
+    int16_t showXenva2 = 0;
+    int16_t showLong = 0;
+    int16_t showDeleted = 0;
+};
+
+// NEW, short (< 3 chars), XENVA2, long (> 5 chars), deleted (first letter
+// "D"); the start-up display leaves out the deleted test.
+bool PassesClassFilters(std::string_view call, const ShowFlags &flags,
+                        bool testDeleted = true);
+// dayNightMode 1 drops "N", 2 drops "D", 0 drops nothing.
+bool PassesHoursFilter(const StationRecord &record, int16_t dayNightMode);
+// licensedOnly 1 drops every Status other than "L".
+bool PassesStatusFilter(const StationRecord &record, int16_t licensedOnly);
+
+// "USA", "Canada", "Mexico" or "Cuba", compared exactly.
+bool IsListedCountry(std::string_view country);
+
+enum class ReadResult {
+    Record,  // a station line with a listed country and all its tower lines
+    End,     // end of file (an incomplete last record is dropped)
+    Failure, // more than 12 towers, a 16-bit field out of range, a number overflow
+};
+
+// Reads one channel file from top to bottom, record by record. Lines that are
+// not station lines of a listed country are skipped silently.
+class ChannelFile {
+  public:
+    // Opens dir/name (name matched without regard to case). False when missing.
+    bool Open(const std::string &dir, const std::string &name);
+    ReadResult ReadStation(StationRecord &record);
+    void Close() { reader_.Close(); }
+    const std::string &FileName() const { return name_; }
+
+  private:
+    TextFileReader reader_;
+    std::string name_;
+    std::string line_;
+};
+
+} // namespace tavik
