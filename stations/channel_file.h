@@ -38,14 +38,15 @@ struct StationRecord {
     int16_t Towers = 0;  // tower lines that followed the station line
     // Entries 1..Towers are the towers; entry 0 stays all zero, the origin
     // of a tower 1 measured from "the previous tower".
-    std::array<Tower, kMaxTowers + 1> Tower{};
+    std::array<::tavik::Tower, kMaxTowers + 1> Tower{};
 };
 
 // "1340.DAT" for 1340; the start-up display and the printed map spell the
 // extension ".dat" (files are matched without regard to case anyway).
 std::string ChannelFileName(float channelKHz, bool lowerCaseExtension = false);
 
-// The five show-flags of the session: 0 hides the class, anything else shows it.
+// The five show-flags of the session: 0 hides the class, anything else shows
+// it.
 struct ShowFlags {
     int16_t showNew = 0;
     int16_t showShort = 0;
@@ -69,15 +70,22 @@ bool IsListedCountry(std::string_view country);
 enum class ReadResult {
     Record,  // a station line with a listed country and all its tower lines
     End,     // end of file (an incomplete last record is dropped)
-    Failure, // more than 12 towers, a 16-bit field out of range, a number overflow
+    Failure, // more than 12 towers, a 16-bit field out of range, a number
+             // overflow
 };
 
 // Reads one channel file from top to bottom, record by record. Lines that are
-// not station lines of a listed country are skipped silently.
+// not station lines of a listed country are skipped silently. Fields of a
+// line that runs short repeat the last field taken, across lines too, so a
+// blank line repeats a number or code and is skipped as a foreign line.
+// Filters are the caller's: tower lines are consumed before they run, so a
+// dropped record never disturbs the next.
 class ChannelFile {
   public:
     // Opens dir/name (name matched without regard to case). False when missing.
     bool Open(const std::string &dir, const std::string &name);
+    // Fills `record` with the next station and its towers. Strings keep
+    // their capacity from record to record.
     ReadResult ReadStation(StationRecord &record);
     void Close() { reader_.Close(); }
     const std::string &FileName() const { return name_; }
@@ -85,7 +93,8 @@ class ChannelFile {
   private:
     TextFileReader reader_;
     std::string name_;
-    std::string line_;
+    std::string line_;      // reused line buffer
+    std::string lastField_; // the field a short line repeats
 };
 
 } // namespace tavik

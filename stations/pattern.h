@@ -14,15 +14,18 @@ namespace tavik {
 // Field toward each whole degree of azimuth 0..360, clockwise from north.
 using PatternTable = std::array<float, 361>;
 
-// Fills `table` from the record's towers, power and hours. The record's field
-// ratios and tower positions are overwritten while resolving. Returns false
-// when the pattern cannot be formed: towers present but no field ratio above
-// 0, a negative power, or a result that is not a finite number.
-bool ComputePattern(StationRecord &record, PatternTable &table);
+// Fills `table` from the record's towers, power and hours: E[a] is
+// 2 * Power^0.31622 * h * |sum r_i e^(j psi_i)| / sqrt(sum r_i^2), with h 1.03
+// for "U", 0.97 for "D" and 1 otherwise. The record is left untouched (the
+// tower positions are resolved on a copy). Returns false, with the table all
+// 0, when the pattern cannot be formed: towers present but no field ratio
+// above 0, more than 12 towers, a negative power, or a result that is not a
+// finite number. No towers at all give a table of 0 and true.
+bool ComputePattern(const StationRecord &record, PatternTable &table);
 
 // The station data window's variant: no hours factor, Power^0.25 * 0.9, and
-// only TowerRef "1" measures from the previous tower.
-bool CSweepHorizontal(StationRecord &record, PatternTable &table);
+// only TowerRef "1" measures from the previous tower. Fails as above.
+bool CSweepHorizontal(const StationRecord &record, PatternTable &table);
 
 // Whether dayNightMode lets a pattern of these hours be drawn
 // (1: "C", "D", "U"; 2: "N", "C", "U"; 0: all).
@@ -35,8 +38,11 @@ struct PatternStyle {
 // Colour and size factor of the channel plot's outline for these hours.
 PatternStyle ChannelPlotPatternStyle(std::string_view hours);
 
-// The channel plot's outline: 180 points every 2 degrees, radius
-// patternSize * k * scaleFactor * E[a], clamped to +-30000, closed.
+// The channel plot's outline around (x0, y0) in map units: 180 points every
+// 2 degrees, radius patternSize * k * scaleFactor * E[a], each coordinate
+// clamped to +-30000; the first point is a Line to itself, the rest LineTo,
+// closed by a LineTo the first point. Nothing is drawn when the mode hides
+// these hours, or when a point is not a number.
 void DrawPattern(DrawingSurface &surface, const PatternTable &table, float x0,
                  float y0, std::string_view hours, int16_t dayNightMode,
                  float patternSize, float scaleFactor);
