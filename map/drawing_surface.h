@@ -18,6 +18,19 @@ constexpr Color kWhite = 0xFFFFFF;
 constexpr Color kBlack = 0x000000;
 constexpr Color kRed = 0x0000FF;
 
+// Map units are twips: one point of font size spans 20 units.
+constexpr float kUnitsPerPoint = 20;
+// Distance from one text line to the next, as a multiple of the font size: a
+// sans-serif face needs about 1.2 em for ascent, descent and leading, and it
+// puts the 10-point legend lines 240 units apart.
+constexpr float kLineSpacing = 1.2f;
+
+// How far PrintText moves the current point down, in units, for a font size
+// in points.
+inline float LineHeight(float points) {
+    return points * kUnitsPerPoint * kLineSpacing;
+}
+
 class DrawingSurface {
   public:
     virtual ~DrawingSurface() = default;
