@@ -2,6 +2,7 @@
 // Reading and writing of numbers as text, and the splitting of data lines into
 // fields and words. None of these touch a file or show a message.
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -33,6 +34,17 @@ std::string ShortestText(float value);
 // lies beyond double range (an overflow the caller treats as a read failure).
 bool ReadPlainNumber(std::string_view text, double &value);
 
+// Rounds to the nearest whole number, a half going to the even neighbour
+// (2.5 -> 2, 3.5 -> 4, -2.5 -> -2), and stores it as a signed 16-bit value.
+// False, `out` untouched, when the rounded value lies outside -32768..32767
+// or `value` is not a number.
+bool RoundToInt16(double value, int16_t &out);
+
+// Stores a double as single precision, rounded to nearest. False, `out`
+// untouched, when the value rounds beyond the single range (about 3.4e38)
+// or is not a number; values too small for single become 0.
+bool ToSingle(double value, float &out);
+
 // Takes the first comma-delimited field off the front of `line`. Leading
 // commas are skipped and a run of commas counts as one separator. When the
 // line holds no further field, `field` keeps its previous value and `line`
@@ -47,6 +59,7 @@ void TakeWord(std::string &line, std::string &word);
 // Lets pending window events run once, then waits `seconds` on a monotonic
 // clock without processing events. The window layer passes its event pump;
 // logic and tests pass whatever they like.
-void WaitSeconds(float seconds, const std::function<void()> &processPendingEvents);
+void WaitSeconds(float seconds,
+                 const std::function<void()> &processPendingEvents);
 
 } // namespace tavik
