@@ -1,0 +1,106 @@
+#include "tools/import/canada_list.h"
+
+#include "tools/import/import_text.h"
+
+#include <cmath>
+#include <map>
+#include <utility>
+
+namespace tavik::import {
+
+namespace {
+
+constexpr const char *kColumnNames[] = {
+    "Frequency [MHz]", "Tx transmitter power [W]", "Call sign",
+    "Latitude (WGS84)", "Longitude (WGS84)"};
+enum Column { kFrequency, kPower, kCall, kLatitude, kLongitude, kColumns };
+
+} // namespace
+
+CanadaListResult LoadCanadaList(const std::string &path, CanadaList &list,
+                                std::vector<std::string> &problems) {
+    SourceLineReader reader;
+    if (!reader.Open(path))
+        return CanadaListResult::CannotOpen;
+
+    std::string line;
+    std::vector<std::string> fields;
+    if (!reader.ReadLine(line))
+        return CanadaListResult::NoHeader;
+    SplitCsv(line, fields);
+    std::size_t index[kColumns];
+    for (int c = 0; c < kColumns; ++c) {
+        index[c] = fields.size();
+        for (std::size_t f = 0; f < fields.size(); ++f)
+            if (Trim(fields[f]) == kColumnNames[c])
+                index[c] = f;
+        if (index[c] == fields.size())
+            return CanadaListResult::NoHeader;
+    }
+
+    // (call, kHz) -> position in list.stations
+    std::map<std::pair<std::string, int>, std::size_t> seen;
+    auto problem = [&](const char *what) {
+        problems.push_back(path + " line " +
+                           std::to_string(reader.LineNumber()) + ": " + what);
+    };
+    while (reader.ReadLine(line)) {
+        if (Trim(line).empty())
+            continue;
+        ++list.rowsRead;
+        SplitCsv(line, fields);
+        bool complete = true;
+        for (std::size_t i : index)
+            complete = complete && i < fields.size();
+        if (!complete) {
+            problem("fewer columns than the header names");
+            continue;
+        }
+        std::string_view call = Trim(fields[index[kCall]]);
+        auto mhz = ParseNumber(fields[index[kFrequency]]);
+        auto watts = ParseNumber(fields[index[kPower]]);
+        auto lat = ParseNumber(fields[index[kLatitude]]);
+        auto lon = ParseNumber(fields[index[kLongitude]]);
+        if (call.empty()) {
+            problem("no call sign");
+            continue;
+        }
+        if (!mhz || *mhz <= 0 || *mhz > 100) {
+            problem("frequency not a number of MHz");
+            continue;
+        }
+        if (!watts || *watts <= 0) {
+            problem("power not a number of watts above 0");
+            continue;
+        }
+        if (!lat || !lon || std::fabs(*lat) > 90 || std::fabs(*lon) > 180) {
+            problem("coordinates not degrees");
+            continue;
+        }
+        const double khz = *mhz * 1000.0;
+        const int rounded = static_cast<int>(std::lround(khz));
+        auto key = std::make_pair(std::string(call), rounded);
+        auto found = seen.find(key);
+        if (found == seen.end()) {
+            seen.emplace(key, list.stations.size());
+            CanadaStation station;
+            station.call = key.first;
+            station.frequencyKHz = rounded;
+            station.onKHzRaster = std::fabs(khz - rounded) < 0.01;
+            station.powerKw = *watts / 1000.0;
+            station.latitude = *lat;
+            station.longitudeEast = *lon;
+            list.stations.push_back(std::move(station));
+        } else {
+            CanadaStation &station = list.stations[found->second];
+            if (*watts / 1000.0 > station.powerKw) {
+                station.powerKw = *watts / 1000.0;
+                station.latitude = *lat;
+                station.longitudeEast = *lon;
+            }
+        }
+    }
+    return CanadaListResult::Read;
+}
+
+} // namespace tavik::import

@@ -1,0 +1,266 @@
+#include "tools/import/import_text.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+
+namespace tavik::import {
+
+SourceLineReader::~SourceLineReader() {
+    if (file_)
+        std::fclose(file_);
+}
+
+bool SourceLineReader::Open(const std::string &path) {
+    if (file_)
+        std::fclose(file_);
+    file_ = std::fopen(path.c_str(), "rb");
+    buffer_.resize(1 << 16);
+    pos_ = len_ = 0;
+    lineNumber_ = 0;
+    failed_ = false;
+    return file_ != nullptr;
+}
+
+bool SourceLineReader::Fill() {
+    if (!file_)
+        return false;
+    len_ = std::fread(buffer_.data(), 1, buffer_.size(), file_);
+    pos_ = 0;
+    if (len_ == 0 && std::ferror(file_))
+        failed_ = true;
+    return len_ > 0;
+}
+
+bool SourceLineReader::ReadLine(std::string &line) {
+    line.clear();
+    bool any = false;
+    for (;;) {
+        if (pos_ == len_ && !Fill())
+            break;
+        any = true;
+        const char *begin = buffer_.data() + pos_;
+        const char *end = buffer_.data() + len_;
+        const char *nl = static_cast<const char *>(
+            std::memchr(begin, '\n', static_cast<std::size_t>(end - begin)));
+        const char *stop = nl ? nl : end;
+        std::size_t room = kMaxLineLength - line.size();
+        std::size_t take = static_cast<std::size_t>(stop - begin);
+        line.append(begin, take < room ? take : room);
+        pos_ = static_cast<std::size_t>(stop - buffer_.data());
+        if (nl) {
+            ++pos_;
+            break;
+        }
+    }
+    if (!any)
+        return false;
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    ++lineNumber_;
+    return true;
+}
+
+std::string_view Trim(std::string_view text) {
+    std::size_t b = 0, e = text.size();
+    while (b < e && (text[b] == ' ' || text[b] == '\t' || text[b] == '\r'))
+        ++b;
+    while (e > b &&
+           (text[e - 1] == ' ' || text[e - 1] == '\t' || text[e - 1] == '\r'))
+        --e;
+    return text.substr(b, e - b);
+}
+
+std::string_view Columns(std::string_view line, std::size_t begin,
+                         std::size_t end) {
+    if (begin >= line.size() || end <= begin)
+        return {};
+    return Trim(line.substr(begin, end - begin));
+}
+
+void SplitFields(std::string_view line, char delimiter,
+                 std::vector<std::string_view> &fields) {
+    fields.clear();
+    std::size_t start = 0;
+    for (;;) {
+        std::size_t at = line.find(delimiter, start);
+        if (at == std::string_view::npos) {
+            fields.push_back(line.substr(start));
+            return;
+        }
+        fields.push_back(line.substr(start, at - start));
+        start = at + 1;
+    }
+}
+
+void SplitCsv(std::string_view line, std::vector<std::string> &fields) {
+    std::size_t count = 0;
+    std::size_t i = 0;
+    for (;;) {
+        if (fields.size() <= count)
+            fields.emplace_back();
+        std::string &field = fields[count++];
+        field.clear();
+        bool quoted = false;
+        for (; i < line.size(); ++i) {
+            char c = line[i];
+            if (quoted) {
+                if (c == '"') {
+                    if (i + 1 < line.size() && line[i + 1] == '"') {
+                        field.push_back('"');
+                        ++i;
+                    } else {
+                        quoted = false;
+                    }
+                } else {
+                    field.push_back(c);
+                }
+            } else if (c == '"') {
+                quoted = true;
+            } else if (c == ',') {
+                break;
+            } else {
+                field.push_back(c);
+            }
+        }
+        if (i >= line.size())
+            break;
+        ++i; // past the comma
+    }
+    fields.resize(count);
+}
+
+std::optional<double> ParseNumber(std::string_view text) {
+    text = Trim(text);
+    if (!text.empty() && text.front() == '+')
+        text.remove_prefix(1);
+    if (text.empty())
+        return std::nullopt;
+    double value = 0;
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(),
+                                     value, std::chars_format::general);
+    if (ec != std::errc() || end != text.data() + text.size() ||
+        !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+std::optional<long> ParseWhole(std::string_view text) {
+    text = Trim(text);
+    if (!text.empty() && text.front() == '+')
+        text.remove_prefix(1);
+    long value = 0;
+    auto [end, ec] =
+        std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || ec != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+std::string CompactNumber(double value, int decimals) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    std::string out(text);
+    if (out.find('.') != std::string::npos) {
+        while (out.back() == '0')
+            out.pop_back();
+        if (out.back() == '.')
+            out.pop_back();
+    }
+    if (out == "-0")
+        out = "0";
+    return out;
+}
+
+std::string ShortestNumber(double value) {
+    char text[64];
+    for (int precision = 1; precision <= 17; ++precision) {
+        std::snprintf(text, sizeof text, "%.*g", precision, value);
+        if (std::strtod(text, nullptr) == value)
+            break;
+    }
+    std::string out(text);
+    // %g switches to an exponent for very small and large values; the
+    // program reads exponents, but plain text is easier on the eye.
+    if (out.find('e') != std::string::npos)
+        out = CompactNumber(value, 6);
+    if (out == "-0")
+        out = "0";
+    return out;
+}
+
+std::string ChannelFileText(std::string_view text,
+                            std::string_view placeholder) {
+    std::string out;
+    out.reserve(text.size());
+    bool blank = false;
+    for (char c : text) {
+        bool isBlank = c == ',' || c == ' ' ||
+                       static_cast<unsigned char>(c) < 0x20 || c == 0x7f;
+        if (isBlank) {
+            blank = !out.empty();
+            continue;
+        }
+        if (blank)
+            out.push_back(' ');
+        blank = false;
+        out.push_back(c);
+    }
+    if (out.empty())
+        out = placeholder;
+    return out;
+}
+
+namespace {
+
+// Plain capitals of the Latin-1 letters U+00C0 ... U+00FF; "" drops the sign.
+const char *const kLatin1Plain[64] = {
+    "A", "A", "A", "A", "A",  "A",  "AE", "C", "E", "E", "E",  "E", "I",
+    "I", "I", "I", "D", "N",  "O",  "O",  "O", "O", "O", "",   "O", "U",
+    "U", "U", "U", "Y", "TH", "SS", "A",  "A", "A", "A", "A",  "A", "AE",
+    "C", "E", "E", "E", "E",  "I",  "I",  "I", "I", "D", "N",  "O", "O",
+    "O", "O", "O", "",  "O",  "U",  "U",  "U", "U", "Y", "TH", "Y"};
+
+} // namespace
+
+std::string PlainCapitals(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        unsigned char c = static_cast<unsigned char>(text[i]);
+        if (c < 0x80) {
+            out.push_back(c >= 'a' && c <= 'z' ? static_cast<char>(c - 32)
+                                               : static_cast<char>(c));
+            continue;
+        }
+        unsigned code = c;
+        unsigned char next =
+            i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
+        if ((c & 0xe0) == 0xc0 && (next & 0xc0) == 0x80) {
+            code = ((c & 0x1fu) << 6) | (next & 0x3fu);
+            ++i;
+        } else if ((c & 0xf0) == 0xe0 && (next & 0xc0) == 0x80 &&
+                   i + 2 < text.size() &&
+                   (static_cast<unsigned char>(text[i + 2]) & 0xc0) == 0x80) {
+            code = ((c & 0x0fu) << 12) | ((next & 0x3fu) << 6) |
+                   (static_cast<unsigned char>(text[i + 2]) & 0x3fu);
+            i += 2;
+        } else if (c < 0xc0) {
+            continue; // a stray continuation byte
+        }
+        // A lone byte of 0xC0 and above that starts no UTF-8 sequence is
+        // taken as Latin-1.
+        if (code >= 0xc0 && code <= 0xff)
+            out += kLatin1Plain[code - 0xc0];
+        else if (code == 0x152 || code == 0x153)
+            out += "OE";
+        else if (code == 0x2018 || code == 0x2019)
+            out.push_back('\'');
+        else if (code == 0x2013 || code == 0x2014)
+            out.push_back('-');
+    }
+    return out;
+}
+
+} // namespace tavik::import

@@ -1,0 +1,89 @@
+#pragma once
+// The tower arrays of directional US stations, from four tables of the FCC's
+// LMS public database: `facility`, `gis_application`, `gis_am_ant_sys` and
+// `gis_am_towers`. The tables are '|'-separated text whose first line names
+// the columns; the column order differs between dumps, so columns are found
+// by name. A record may end with a "^" field.
+
+#include "tools/import/fcc_list.h"
+
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+namespace tavik::import {
+
+struct LmsTower {
+    long number = 0;           // tower_num, the order within the array
+    bool fromPrevious = false; // tower_ref_switch 1: measured from tower i - 1
+    double fieldRatio = 0;
+    double phase = 0;       // degrees
+    double spacing = 0;     // electrical degrees
+    double orientation = 0; // degrees clockwise from true north
+};
+
+struct LmsAntennaSystem {
+    std::string id;               // ant_sys_id, as a key (see LmsKey)
+    std::string applicationId;    // as a key
+    std::string hours;            // hours_operation: "U", "D", "N", "C", ...
+    std::string domStatus;        // am_dom_status: "L" licensed, "C" permit
+    std::string recordType;       // eng_record_type: "C" current
+    std::vector<LmsTower> towers; // sorted by tower number
+};
+
+enum class LmsLoadResult {
+    Read,
+    MissingTable, // one of the four tables is not in the folder
+    NoHeader,     // a table's first line does not name the columns read
+    CannotRead,
+};
+
+// Ids as join keys: blanks, braces and '-' removed, letters in small
+// capitals, so the list's "7bbf8492...b7" meets LMS's "7bbf8492-...-b7".
+std::string LmsKey(std::string_view id);
+
+class LmsTables {
+  public:
+    // Reads the four tables of `dir` (each named as above, bare or with a
+    // .dat or .txt extension). Applications are kept for the AM facilities
+    // of the `facility` table and for those in `facilities`. Lines that cannot
+    // be read go to `problems`; the reason of a failure goes to `error`.
+    LmsLoadResult Load(const std::string &dir,
+                       const std::unordered_set<long> &facilities,
+                       std::vector<std::string> &problems, std::string &error);
+
+    // The antenna system of one record of the FCC list: the one whose id is
+    // the record's mode key if any; otherwise among the systems of the
+    // record's application or facility with the record's hours, preferring
+    // a current record, the record's licence status and one with towers.
+    const LmsAntennaSystem *Find(const FccRecord &record) const;
+
+    std::size_t SystemCount() const { return systems_.size(); }
+
+  private:
+    LmsLoadResult LoadFacilities(const std::string &path,
+                                 std::vector<std::string> &problems,
+                                 std::string &error);
+    LmsLoadResult LoadApplications(const std::string &path,
+                                   const std::unordered_set<long> &facilities,
+                                   std::vector<std::string> &problems,
+                                   std::string &error);
+    LmsLoadResult LoadSystems(const std::string &path,
+                              std::vector<std::string> &problems,
+                              std::string &error);
+    LmsLoadResult LoadTowers(const std::string &path,
+                             std::vector<std::string> &problems,
+                             std::string &error);
+
+    std::vector<LmsAntennaSystem> systems_;
+    std::unordered_map<std::string, std::size_t> systemById_;
+    std::unordered_map<std::string, std::vector<std::size_t>>
+        systemsByApplication_;
+    std::unordered_map<long, std::vector<std::string>> applicationsByFacility_;
+    std::unordered_set<long> amFacilities_; // service code "AM"
+    // "CALL/kHz" -> facility id, for a record without a facility id
+    std::unordered_map<std::string, long> facilityByCallAndFrequency_;
+};
+
+} // namespace tavik::import

@@ -1,0 +1,98 @@
+#pragma once
+// The station-data importer: reads the FCC list of US stations, the Canadian
+// transmitter list and, when given, the LMS tower tables, and writes the
+// program's channel files (530.DAT ... 1700.DAT) and its two call-sign lists.
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace tavik::import {
+
+// The channels of the band, kHz; every one gets a file, empty or not.
+constexpr int kFirstChannel = 530;
+constexpr int kLastChannel = 1700;
+constexpr int kChannelStep = 10;
+constexpr int kChannelCount = (kLastChannel - kFirstChannel) / kChannelStep + 1;
+
+// The program keeps at most this many lines of each call-sign list.
+constexpr int kMaxCallsK = 2356;
+constexpr int kMaxCallsW = 5000;
+
+struct OutputTower {
+    bool fromPrevious = false; // TowerRef "1", else "0"
+    double fieldRatio = 1;
+    double phase = 0;       // degrees
+    double spacing = 0;     // electrical degrees
+    double orientation = 0; // degrees clockwise from true north
+};
+
+// One record of a channel file, before its text is formed.
+struct OutputStation {
+    std::string call, country, state, city, status, hours;
+    int channel = 0;          // kHz, on the 10-kHz raster
+    double latitude = 0;      // degrees north
+    double longitudeWest = 0; // degrees west, 0 to 360
+    double powerKw = 0;
+    // The tower lines to write. A non-directional station has the single
+    // tower 0,1,0,0,0,0; a directional one whose array is not known has none.
+    std::vector<OutputTower> towers;
+};
+
+// Appends the station line and its tower lines, each ended by CR LF:
+// Call,Country,State,City,Status,Hours,Latitude,Longitude,Power,0,Towers.
+// Coordinates get at most 4 decimals, power its shortest text; Field10 is
+// written as 0, since nothing in the program reads it.
+void AppendStationLines(const OutputStation &station, std::string &out);
+
+// One line of a call-sign list, without its line end: call sign in columns
+// 1-8, channel in 9-14, "CITY, ST" in 15-44, latitude in 45-54 and longitude
+// (degrees west) in 55-64, the numbers right-aligned.
+std::string CallListLine(const OutputStation &station);
+
+struct ImportOptions {
+    std::string fccPath;    // FCC AM Query list, fixed columns
+    std::string canadaPath; // Canadian transmitter list, CSV
+    std::string lmsDir;     // folder of the LMS tables; "" when not given
+    std::string placesPath; // country,admin,name,lat,lon; "" when not given
+    std::string outDir;
+};
+
+struct ImportSummary {
+    int fccLines = 0;   // non-blank lines of the FCC list
+    int fccRecords = 0; // of them read as records
+    int canadaRows = 0;
+    int canadaStations = 0; // one per call sign and frequency
+    int canadaWithoutPlace = 0;
+    int unreadableLines = 0;      // skipped, each listed in `problems`
+    std::map<int, int> offRaster; // kHz -> records not on the 10-kHz raster
+    std::map<int, int> outOfBand; // kHz -> records outside 530 ... 1700
+    int writtenUsa = 0;
+    int writtenCanada = 0;
+    int directional = 0;
+    int directionalWithTowers = 0;
+    int directionalWithoutTowers = 0; // written with Towers 0
+    int directionalOverTwelve = 0;    // of those, arrays of 13 or more
+    int lmsSystems = 0;
+    int channelFiles = 0;
+    int callsK = 0, callsW = 0;
+    int callsKLeftOut = 0, callsWLeftOut = 0;
+    std::vector<std::string> problems; // unreadable lines, with their number
+    std::string error;                 // why the import stopped
+};
+
+enum class ImportResult {
+    Done,
+    InputFailed,  // an input could not be opened or was refused
+    OutputFailed, // a file could not be written
+};
+
+// Reads every input given, then writes the channel files and the call-sign
+// lists into opts.outDir. Nothing is written when an input fails. Lines that
+// cannot be read are skipped and listed; they never stop the import.
+ImportResult RunImport(const ImportOptions &opts, ImportSummary &summary);
+
+// The summary as printed by tavik-import, several lines.
+std::string FormatSummary(const ImportSummary &summary);
+
+} // namespace tavik::import
