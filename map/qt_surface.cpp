@@ -1,1 +1,314 @@
-// (to be written)
+#include "map/qt_surface.h"
+
+#include <QByteArrayView>
+#include <QColor>
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <QPen>
+#include <QString>
+#include <QStringDecoder>
+
+#include <algorithm>
+#include <cmath>
+
+namespace tavik {
+
+namespace {
+
+// Widest pen honoured, in pen pixels; the program uses 1 to 8.
+constexpr int kMaxPenPixels = 64;
+// Units per pen pixel: one pixel of an 800 x 600 screen in the 12000 x 9000
+// map space.
+constexpr double kUnitsPerPenPixel = 15;
+// Circles up to this radius (device pixels) go to QPainter as they are; the
+// raster engine keeps coordinates in fixed point and loses them beyond a few
+// million pixels. Larger circles are drawn as clipped polygons.
+constexpr double kMaxEllipseRadiusPx = 100000;
+// Segments of such a polygon: the chord strays r * 3e-7 from the circle, a
+// pixel at r = 3 million pixels.
+constexpr int kBigCircleSegments = 8192;
+// A run is drawn and restarted at this many points, which bounds its memory.
+constexpr std::size_t kMaxRunPoints = 1 << 16;
+// Font sizes drawn, in device pixels: smaller is invisible, larger would only
+// cost time and memory in the glyph cache.
+constexpr double kMinFontPx = 0.5, kMaxFontPx = 4096;
+
+QColor ToQColor(Color c) {
+    return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
+                  static_cast<int>((c >> 16) & 0xFF));
+}
+
+bool IsFinite(QPointF p) {
+    return std::isfinite(p.x()) && std::isfinite(p.y());
+}
+
+// Liang-Barsky: cuts the segment p0-p1 to the rectangle; false when nothing
+// of it lies inside. Works in double, so a coordinate of 1e38 units is still
+// cut exactly enough for its inside part to land on the right pixels.
+bool ClipSegment(const QRectF &r, QPointF &p0, QPointF &p1) {
+    const double x0 = p0.x(), y0 = p0.y();
+    const double dx = p1.x() - x0, dy = p1.y() - y0;
+    double t0 = 0, t1 = 1;
+    // Keeps the part of the segment where p * t <= q.
+    auto edge = [&](double p, double q) {
+        if (p == 0)
+            return q >= 0;
+        const double t = q / p;
+        if (p < 0) {
+            if (t > t1)
+                return false;
+            t0 = std::max(t0, t);
+        } else {
+            if (t < t0)
+                return false;
+            t1 = std::min(t1, t);
+        }
+        return true;
+    };
+    if (!edge(-dx, x0 - r.left()) || !edge(dx, r.right() - x0) ||
+        !edge(-dy, y0 - r.top()) || !edge(dy, r.bottom() - y0))
+        return false;
+    if (t1 < 1)
+        p1 = QPointF(x0 + t1 * dx, y0 + t1 * dy);
+    if (t0 > 0)
+        p0 = QPointF(x0 + t0 * dx, y0 + t0 * dy);
+    return true;
+}
+
+// Data files are ASCII or, rarely, Latin-1; UTF-8 is taken when the bytes
+// are valid UTF-8.
+QString DecodeText(std::string_view text) {
+    const QByteArrayView bytes(text.data(),
+                               static_cast<qsizetype>(text.size()));
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString decoded = utf8.decode(bytes);
+    if (!utf8.hasError())
+        return decoded;
+    return QString::fromLatin1(bytes);
+}
+
+} // namespace
+
+QtSurface::QtSurface(QPaintDevice &device, QSizeF logicalSize, Color background)
+    : device_(device), background_(background),
+      font_(QStringLiteral("Microsoft Sans Serif")) {
+    font_.setStyleHint(QFont::SansSerif);
+
+    // QPainter works in device-independent pixels: a 2400 x 1800 image at
+    // device pixel ratio 2 is painted as 1200 x 900.
+    const double dpr =
+        device.devicePixelRatio() > 0 ? device.devicePixelRatio() : 1;
+    deviceRect_ = QRectF(0, 0, device.width() / dpr, device.height() / dpr);
+    if (logicalSize.width() > 0 && logicalSize.height() > 0)
+        scale_ = std::min(deviceRect_.width() / logicalSize.width(),
+                          deviceRect_.height() / logicalSize.height());
+    penPixel_ = std::max(1.0, kUnitsPerPenPixel * scale_);
+    const double margin = kMaxPenPixels * penPixel_ + 4;
+    guard_ = deviceRect_.adjusted(-margin, -margin, margin, margin);
+    run_.reserve(1024);
+
+    if (scale_ > 0 && painter_.begin(&device)) {
+        painter_.setRenderHint(QPainter::Antialiasing, true);
+        painter_.setRenderHint(QPainter::TextAntialiasing, true);
+        painter_.setBrush(Qt::NoBrush);
+    }
+}
+
+QtSurface::~QtSurface() { End(); }
+
+void QtSurface::End() {
+    Flush();
+    if (painter_.isActive())
+        painter_.end();
+}
+
+QPointF QtSurface::ToLogical(QPointF devicePoint) const {
+    if (scale_ <= 0)
+        return QPointF();
+    return devicePoint / scale_;
+}
+
+double QtSurface::PenWidthPx() const {
+    return std::clamp(drawWidth_, 1, kMaxPenPixels) * penPixel_;
+}
+
+void QtSurface::UsePen(Color c, double widthPx) {
+    if (penSet_ && c == penColour_ && widthPx == penWidthPx_)
+        return;
+    painter_.setPen(QPen(QBrush(ToQColor(c)), widthPx, Qt::SolidLine,
+                         Qt::RoundCap, Qt::RoundJoin));
+    penSet_ = true;
+    penColour_ = c;
+    penWidthPx_ = widthPx;
+}
+
+void QtSurface::Flush() {
+    if (run_.size() >= 2 && painter_.isActive()) {
+        UsePen(runColour_, runWidthPx_);
+        painter_.drawPolyline(run_.data(), static_cast<int>(run_.size()));
+    }
+    run_.clear();
+}
+
+void QtSurface::StartRun(Color c) {
+    const double width = PenWidthPx();
+    if (!run_.empty() && (c != runColour_ || width != runWidthPx_))
+        Flush();
+    runColour_ = c;
+    runWidthPx_ = width;
+}
+
+void QtSurface::AddSegment(QPointF p0, QPointF p1) {
+    if (!IsFinite(p0) || !IsFinite(p1) || !ClipSegment(guard_, p0, p1)) {
+        Flush();
+        return;
+    }
+    // A segment from a point to itself draws nothing; the outline drawers
+    // use one in white only to move the current point.
+    if (p0 == p1)
+        return;
+    if (!run_.empty() && run_.back() != p0)
+        Flush();
+    if (run_.size() >= kMaxRunPoints) {
+        Flush();
+        run_.push_back(p0);
+    }
+    if (run_.empty())
+        run_.push_back(p0);
+    run_.push_back(p1);
+}
+
+void QtSurface::Cls() {
+    run_.clear(); // about to be painted over
+    currentX_ = 0;
+    currentY_ = 0;
+    if (painter_.isActive())
+        painter_.fillRect(deviceRect_, ToQColor(background_));
+}
+
+void QtSurface::Line(float x1, float y1, float x2, float y2, Color c) {
+    // A line from the current point is a LineTo, so that the outline
+    // drawers' chains of Line calls batch into one polyline too.
+    currentX_ = x1;
+    currentY_ = y1;
+    LineTo(x2, y2, c);
+}
+
+void QtSurface::LineTo(float x, float y, Color c) {
+    const QPointF from = ToDevice(currentX_, currentY_);
+    currentX_ = x;
+    currentY_ = y;
+    if (!painter_.isActive())
+        return;
+    StartRun(c);
+    AddSegment(from, ToDevice(x, y));
+}
+
+void QtSurface::FilledBox(float x1, float y1, float x2, float y2, Color c) {
+    Flush();
+    if (!painter_.isActive())
+        return;
+    const QPointF a = ToDevice(x1, y1), b = ToDevice(x2, y2);
+    if (!IsFinite(a) || !IsFinite(b))
+        return;
+    const QRectF box = QRectF(a, b).normalized().intersected(guard_);
+    if (!box.isEmpty())
+        painter_.fillRect(box, ToQColor(c));
+}
+
+void QtSurface::Circle(float x, float y, float radius, Color c) {
+    Flush();
+    if (!painter_.isActive())
+        return;
+    const QPointF centre = ToDevice(x, y);
+    const double r = std::fabs(static_cast<double>(radius)) * scale_;
+    if (!IsFinite(centre) || !std::isfinite(r) || r == 0)
+        return;
+    const QRectF bounds(centre.x() - r, centre.y() - r, 2 * r, 2 * r);
+    if (!bounds.intersects(guard_))
+        return;
+    // A ring around the whole device, as the large distance rings at high
+    // zoom are, shows nothing.
+    double farthest = 0;
+    for (const QPointF corner : {guard_.topLeft(), guard_.topRight(),
+                                 guard_.bottomLeft(), guard_.bottomRight()})
+        farthest = std::max(farthest, std::hypot(corner.x() - centre.x(),
+                                                 corner.y() - centre.y()));
+    if (farthest < r - PenWidthPx())
+        return;
+    if (r <= kMaxEllipseRadiusPx) {
+        UsePen(c, PenWidthPx());
+        painter_.drawEllipse(centre, r, r);
+        return;
+    }
+    DrawBigCircle(centre, r, c);
+}
+
+void QtSurface::DrawBigCircle(QPointF centre, double radius, Color c) {
+    StartRun(c);
+    const double step = 2 * M_PI / kBigCircleSegments;
+    QPointF previous(centre.x() + radius, centre.y());
+    for (int i = 1; i <= kBigCircleSegments; ++i) {
+        const QPointF next(centre.x() + radius * std::cos(i * step),
+                           centre.y() + radius * std::sin(i * step));
+        AddSegment(previous, next);
+        previous = next;
+    }
+    Flush();
+}
+
+void QtSurface::PSet(float x, float y, Color c) {
+    Flush();
+    currentX_ = x;
+    currentY_ = y;
+    if (!painter_.isActive())
+        return;
+    const QPointF p = ToDevice(x, y);
+    if (IsFinite(p) && deviceRect_.contains(p))
+        painter_.fillRect(QRectF(std::floor(p.x()), std::floor(p.y()), 1, 1),
+                          ToQColor(c));
+}
+
+void QtSurface::PrintText(std::string_view text) {
+    Flush();
+    const QPointF at = ToDevice(currentX_, currentY_);
+    currentX_ = 0;
+    currentY_ += LineHeight(fontSize_);
+    if (!painter_.isActive() || text.empty() || !IsFinite(at))
+        return;
+
+    if (fontPoints_ != fontSize_) {
+        fontPoints_ = fontSize_;
+        const double px = fontSize_ * kUnitsPerPoint * scale_;
+        fontUsable_ = px >= kMinFontPx && px <= kMaxFontPx;
+        if (fontUsable_) {
+            // Point sizes are resolved at the device's resolution, so the
+            // pixel size is turned into points at that resolution.
+            font_.setPointSizeF(px * 72.0 / device_.logicalDpiY());
+            painter_.setFont(font_);
+            ascentPx_ = QFontMetricsF(font_, &device_).ascent();
+        }
+    }
+    if (!fontUsable_)
+        return;
+    const double lineHeightPx = LineHeight(fontSize_) * scale_;
+    if (at.x() > guard_.right() || at.y() > guard_.bottom() ||
+        at.y() + lineHeightPx < guard_.top())
+        return;
+    const QString decoded = DecodeText(text);
+    // Text starting far left of the device may still reach into it.
+    if (at.x() < guard_.left() &&
+        at.x() + QFontMetricsF(font_, &device_).horizontalAdvance(decoded) <
+            guard_.left())
+        return;
+    UsePen(foreColor_, PenWidthPx());
+    painter_.drawText(QPointF(at.x(), at.y() + ascentPx_), decoded);
+}
+
+void QtSurface::SetForeColor(Color c) { foreColor_ = c; }
+
+void QtSurface::SetFontSize(float points) { fontSize_ = points; }
+
+void QtSurface::SetDrawWidth(int pixels) { drawWidth_ = pixels; }
+
+} // namespace tavik
