@@ -27,11 +27,12 @@ struct SessionSettings {
     int16_t showDeleted = 0;
     int16_t distanceUnit = 0; // 1 = miles, anything else kilometres
     // Not saved: zero at every start.
-    int16_t gridOn = 0;       // grid drawn when not 0
-    int16_t ringsOn = 0;      // rings drawn when exactly 1
-    int16_t compassOn = 0;    // compass drawn when exactly 1
-    int16_t dayNightMode = 0; // 0 all hours, 1 day & critical, 2 night & critical
-    int16_t licensedOnly = 0; // 1: licensed patterns only
+    int16_t gridOn = 0;    // grid drawn when not 0
+    int16_t ringsOn = 0;   // rings drawn when exactly 1
+    int16_t compassOn = 0; // compass drawn when exactly 1
+    int16_t dayNightMode =
+        0; // 0 all hours, 1 day & critical, 2 night & critical
+    int16_t licensedOnly = 0;  // 1: licensed patterns only
     int16_t allStationsGo = 0; // answer of the all-stations dialog, 1 = plot
 
     ShowFlags Flags() const {
@@ -39,15 +40,19 @@ struct SessionSettings {
     }
 };
 
-// Fills `settings` from the session file at `path`, taking its value lines by
-// position. Without a readable file the fixed defaults are set (Dallas TX,
-// 1080 kHz, pattern size 0.2, scale 1000, filters 0; distanceUnit untouched).
-// Never reports anything.
+// Fills `settings` from the session file at `path` (name matched without
+// regard to case), taking its value lines by position; "*" lines and empty
+// lines are skipped. A file that ends early leaves the later fields as they
+// were and applies no limits. Without a readable file, or with a value that
+// cannot be held (a flag beyond 16 bits, a number beyond single range), the
+// fixed defaults are set (Dallas TX, 1080 kHz, pattern size 0.2, scale 1000,
+// filters 0; distanceUnit untouched). Never reports anything.
 void ReadSessionFile(SessionSettings &settings,
                      const std::string &path = kSessionFileName);
 
-// Range-checks `settings` in place and writes the fifteen-line file, replacing
-// any earlier one only once the new one is complete. A failure beeps and shows
+// Range-checks `settings` in place and writes the fifteen-line file (CR LF)
+// to a temporary file beside `path`, then renames it over `path`: an earlier
+// file is replaced only by a complete new one. A failure beeps and shows
 // "The Tavik last-session file was not written correctly." through `messages`;
 // returns false then. `dateText` is line 2 after "* " (the local date and
 // time when empty).
