@@ -27,6 +27,18 @@ bool ComputePattern(const StationRecord &record, PatternTable &table);
 // only TowerRef "1" measures from the previous tower. Fails as above.
 bool CSweepHorizontal(const StationRecord &record, PatternTable &table);
 
+// A tower's place relative to the array's reference point: spacing in
+// electrical degrees, orientation in degrees clockwise from true north.
+struct TowerPosition {
+    float spacing = 0;
+    float orientation = 0;
+};
+
+// Where a tower lies that sits at `offset` from the tower at `previous`
+// (both measured from the reference point's axes): spacing >= 0 and
+// orientation in 0..360 (exactly 270 straight west, 90 straight east).
+TowerPosition PlaceFromPrevious(TowerPosition previous, TowerPosition offset);
+
 // Whether dayNightMode lets a pattern of these hours be drawn
 // (1: "C", "D", "U"; 2: "N", "C", "U"; 0: all).
 bool PatternModeAllows(int16_t dayNightMode, std::string_view hours);
