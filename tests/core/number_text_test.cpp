@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <cmath>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -344,6 +345,40 @@ TEST(ShortestText, ReadsBackToTheSameFloatInPlainNotation) {
     for (const Row &row : rows) {
         SCOPED_TRACE(row.expected);
         EXPECT_EQ(ShortestText(row.value), row.expected);
+    }
+}
+
+// Arbitrary bytes, biased toward the characters the readers look at: every
+// reader stays within its limits and leaves its line shorter each time.
+TEST(NumberText, ArbitraryInputStaysWithinLimits) {
+    std::mt19937 random(20240611);
+    const std::string alphabet = "0123456789.,+-eEdDkKmMgGpPnNuU \t\r\n\0x";
+    std::uniform_int_distribution<int> length(0, 40);
+    std::uniform_int_distribution<int> pick(0, 255);
+    for (int round = 0; round < 20000; ++round) {
+        std::string text(static_cast<std::size_t>(length(random)), ' ');
+        for (char &c : text) {
+            const int r = pick(random);
+            c = r < 200
+                    ? alphabet[static_cast<std::size_t>(r) % alphabet.size()]
+                    : static_cast<char>(r);
+        }
+        const float parsed = ParseNumberText(text);
+        ASSERT_TRUE(parsed >= -1e10f && parsed <= 1e10f) << text;
+        double plain = 0;
+        if (ReadPlainNumber(text, plain)) {
+            ASSERT_TRUE(std::isfinite(plain)) << text;
+        }
+        ASSERT_FALSE(FormatNumberText(parsed).empty());
+
+        std::string_view line = text;
+        std::string_view field;
+        while (!line.empty()) {
+            const std::size_t before = line.size();
+            TakeField(line, field);
+            ASSERT_LT(line.size(), before);
+            ASSERT_EQ(field.find(','), std::string_view::npos);
+        }
     }
 }
 
