@@ -1,1 +1,162 @@
-// (to be written)
+// The channel plot: every station of the current channel that passes the
+// filters, with its pattern, channel number, call sign and a red cross, then
+// the legend and the banners of the two display modes.
+
+#include "core/number_text.h"
+#include "map/map_layers.h"
+#include "stations/channel_file.h"
+#include "stations/pattern.h"
+
+#include <cmath>
+#include <string>
+
+namespace tavik {
+
+namespace {
+
+// Legend text colours name the hours; the outlines use the slightly
+// different shades of the pattern drawer.
+constexpr Color kLegendUnlimited = 0x000099; // (153, 0, 0) RGB
+constexpr Color kLegendDaytime = 0x119911;   // (17, 153, 17) RGB
+constexpr Color kLegendCritical = 0xCCCC11;  // (17, 204, 204) RGB
+constexpr Color kDayNightBanner = 0xFFF0E0;  // (224, 240, 255) RGB
+constexpr Color kLicensedBanner = 0xE0FFE0;  // (224, 255, 224) RGB
+
+// Half the width of the station cross, map units.
+constexpr float kCrossArm = 30.0f;
+
+// Cities of three characters or fewer are placeholders, not shown.
+constexpr std::size_t kShortestShownCity = 4;
+
+void PrintAt(DrawingSurface &surface, float x, float y, std::string_view text) {
+    surface.PSet(x, y, kWhite);
+    surface.PrintText(text);
+}
+
+void DrawStation(MapContext &map, const StationRecord &record,
+                 const PatternTable &table, MapPoint p) {
+    const SessionSettings &s = map.settings;
+    DrawingSurface &surface = map.surface;
+    DrawPattern(surface, table, p.x, p.y, record.Hours, s.dayNightMode,
+                s.patternSize, s.scaleFactor);
+
+    surface.SetFontSize(8);
+    surface.PSet(p.x - 60, p.y - 210, kWhite);
+    surface.PrintNumber(s.channelKHz);
+    PrintAt(surface, p.x - 15, p.y - 30, record.Call);
+
+    surface.SetFontSize(10);
+    surface.Line(p.x - kCrossArm, p.y, p.x + kCrossArm, p.y, kRed);
+    surface.Line(p.x, p.y - kCrossArm, p.x, p.y + kCrossArm, kRed);
+}
+
+// Reads and draws every passing station; false on a missing file, a bad
+// record or a pattern that cannot be formed.
+bool PlotStations(MapContext &map, ChannelFile &file, const std::string &name) {
+    if (!file.Open(map.dataDir, name)) {
+        return false;
+    }
+    const SessionSettings &s = map.settings;
+    const MapView view = map.View();
+    const ShowFlags flags = s.Flags();
+    StationRecord record;
+    PatternTable table{};
+    for (;;) {
+        switch (file.ReadStation(record)) {
+        case ReadResult::End:
+            return true;
+        case ReadResult::Failure:
+            return false;
+        case ReadResult::Record:
+            break;
+        }
+        if (!PassesHoursFilter(record, s.dayNightMode) ||
+            !PassesStatusFilter(record, s.licensedOnly) ||
+            !PassesClassFilters(record.Call, flags)) {
+            continue;
+        }
+        const MapPoint p = MapPosition(view, record.Latitude, record.Longitude);
+        if (!std::isfinite(p.x) || !std::isfinite(p.y)) {
+            return false;
+        }
+        if (!ComputePattern(record, table)) {
+            return false;
+        }
+        DrawStation(map, record, table, p);
+    }
+}
+
+void DrawLegend(MapContext &map) {
+    const SessionSettings &s = map.settings;
+    DrawingSurface &surface = map.surface;
+    surface.FilledBox(200, 6500, 2100, 7680, kWhite);
+    surface.FilledBox(200, 7680, 4200, 8400, kWhite);
+
+    const struct {
+        float y;
+        Color colour;
+        const char *text;
+    } hours[] = {{6700, kLegendUnlimited, "Unlimited"},
+                 {6940, kLegendDaytime, "Daytime"},
+                 {7180, kLegendCritical, "Critical"},
+                 {7420, kBlack, "Nighttime"}};
+    for (const auto &h : hours) {
+        surface.PSet(500, h.y, kWhite);
+        surface.SetForeColor(h.colour);
+        surface.PrintText(h.text);
+    }
+
+    PrintAt(surface, 500, 7660,
+            "Channel: " + ShortestText(s.channelKHz) + " kHz");
+    PrintAt(surface, 500, 7900,
+            "Home lat: " + ShortestText(s.homeLatitude) +
+                "  Home lon: " + ShortestText(s.homeLongitude));
+    if (s.homeCity.size() >= kShortestShownCity) {
+        PrintAt(surface, 500, 8140, "Home:  " + s.homeCity);
+    }
+}
+
+void DrawLicensedBanner(MapContext &map) {
+    if (map.settings.licensedOnly != 1) {
+        return;
+    }
+    map.surface.FilledBox(150, 290, 3900, 590, kLicensedBanner);
+    PrintAt(map.surface, 200, 290, "Licensed patterns only");
+}
+
+} // namespace
+
+void DrawDayNightBanner(MapContext &map) {
+    const int16_t mode = map.settings.dayNightMode;
+    if (mode <= 0) {
+        return;
+    }
+    map.surface.FilledBox(150, 10, 3900, 285, kDayNightBanner);
+    map.surface.PSet(200, 10, kWhite);
+    if (mode == 1) {
+        map.surface.PrintText("Day & critical patterns only");
+    } else if (mode == 2) {
+        map.surface.PrintText("Night & critical patterns only");
+    }
+}
+
+void PlotChannel(MapContext &map) {
+    const float channel = map.settings.channelKHz;
+    // Also false for a channel that is not a number.
+    if (!(channel >= kLowestChannel && channel <= kHighestChannel)) {
+        return;
+    }
+    const std::string name = ChannelFileName(channel);
+    ChannelFile file;
+    const bool ok = PlotStations(map, file, name);
+    file.Close();
+    if (!ok) {
+        map.messages.ShowMessage("We had a problem plotting " + name);
+        return;
+    }
+    DrawLegend(map);
+    DrawDayNightBanner(map);
+    DrawLicensedBanner(map);
+}
+
+} // namespace tavik
