@@ -10,8 +10,8 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <regex>
 #include <set>
+#include <sstream>
 #include <string>
 
 namespace tavik {
@@ -116,11 +116,14 @@ TEST(BundledData, CanadianRecordsAreOnePerCallAndFrequency) {
     std::ifstream in(kCanadaList, std::ios::binary);
     std::string line;
     std::getline(in, line);
-    const std::regex row(R"re(^"[^"]*",([0-9.]+),[^,]*,"([^"]+)",)re");
-    std::smatch m;
-    while (std::getline(in, line))
-        if (std::regex_search(line, m, row))
-            stations.emplace(m[1], m[2]);
+    while (std::getline(in, line)) {
+        std::string fields[4];
+        std::istringstream row(line);
+        for (std::string &field : fields)
+            std::getline(row, field, ',');
+        if (!fields[3].empty())
+            stations.emplace(fields[1], fields[3]);
+    }
 
     const Bundled bundled = ReadChannelFiles();
     int written = 0;
@@ -154,12 +157,17 @@ TEST(BundledData, ReadmeStatesTheCountsOfTheFiles) {
     std::ifstream in(kDataDir + "/README.md");
     ASSERT_TRUE(in);
     std::map<std::string, int> stated;
-    const std::regex countLine(R"(^- ([A-Za-z ]+): ([0-9]+)\s*$)");
     std::string line;
-    std::smatch m;
-    while (std::getline(in, line))
-        if (std::regex_match(line, m, countLine))
-            stated[m[1]] = std::stoi(m[2]);
+    while (std::getline(in, line)) {
+        // "- Name: 123"
+        const std::size_t colon = line.find(": ");
+        if (line.rfind("- ", 0) == 0 && colon != std::string::npos &&
+            colon + 2 < line.size() &&
+            line.find_first_not_of("0123456789", colon + 2) ==
+                std::string::npos)
+            stated[line.substr(2, colon - 2)] =
+                std::stoi(line.substr(colon + 2));
+    }
 
     const Bundled bundled = ReadChannelFiles();
     int usa = 0, canada = 0;

@@ -108,7 +108,8 @@ bool ParseDms(std::string_view text, char positive, char negative,
 }
 
 FccLineProblem ParseFccLine(std::string_view line, FccRecord &record) {
-    if (line.size() <= kLongitude.begin)
+    // A line cut inside the longitude would still read as a shorter one.
+    if (line.size() < kLongitude.end)
         return FccLineProblem::TooShort;
     if (Col(line, kFrequencyUnit) != "kHz" || Col(line, kPowerUnit) != "kW")
         return FccLineProblem::ColumnsShifted;

@@ -29,7 +29,7 @@ struct FccRecord {
 
 enum class FccLineProblem {
     None,
-    TooShort,       // ends before the longitude
+    TooShort,       // ends before the end of the longitude's columns
     ColumnsShifted, // "kHz" and "kW" are not where the layout has them
     NoCall,
     BadFrequency,
