@@ -632,6 +632,7 @@ TEST(LmsImport, DirectionalRecordsGetTheirTowers) {
     EXPECT_EQ(summary.directionalWithTowers, 3);
     EXPECT_EQ(summary.directionalWithoutTowers, 2);
     EXPECT_EQ(summary.directionalOverTwelve, 1);
+    EXPECT_EQ(summary.unreadableLines, 2);
     EXPECT_THAT(summary.problems,
                 ElementsAre("gis_am_towers line 13: tower number not a whole "
                             "number",

@@ -57,7 +57,7 @@ template <class OnRow>
 LmsLoadResult ReadTable(const std::string &path, const char *table,
                         std::initializer_list<ColumnNames> columns,
                         std::vector<std::string> &problems, std::string &error,
-                        OnRow onRow) {
+                        int &badLines, OnRow onRow) {
     SourceLineReader reader;
     if (!reader.Open(path)) {
         error = "LMS table " + path + " cannot be opened";
@@ -112,6 +112,7 @@ LmsLoadResult ReadTable(const std::string &path, const char *table,
                                std::to_string(reader.LineNumber()) + ": " +
                                problem);
     }
+    badLines += bad;
     if (bad > kProblemsListedPerTable)
         problems.push_back(std::string(table) + ": " +
                            std::to_string(bad - kProblemsListedPerTable) +
@@ -185,7 +186,7 @@ LmsLoadResult LmsTables::LoadFacilities(const std::string &path,
          {"callsign"},
          {"fac_freq", "freq"},
          {"service_code"}},
-        problems, error,
+        problems, error, badLines_,
         [&](const std::vector<std::string_view> &v) -> const char * {
             auto id = ParseWhole(v[0]);
             if (!id)
@@ -207,7 +208,7 @@ LmsLoadResult LmsTables::LoadApplications(
     return ReadTable(
         path, "gis_application",
         {{"application_id"}, {"facility_id", "fac_id"}}, problems, error,
-        [&](const std::vector<std::string_view> &v) -> const char * {
+        badLines_, [&](const std::vector<std::string_view> &v) -> const char * {
             if (v[0].empty())
                 return "no application id";
             if (v[1].empty())
@@ -231,7 +232,7 @@ LmsLoadResult LmsTables::LoadSystems(const std::string &path,
          {"hours_operation"},
          {"am_dom_status"},
          {"eng_record_type"}},
-        problems, error,
+        problems, error, badLines_,
         [&](const std::vector<std::string_view> &v) -> const char * {
             if (v[0].empty())
                 return "no antenna system id";
@@ -265,7 +266,7 @@ LmsLoadResult LmsTables::LoadTowers(const std::string &path,
          {"spacing_deg"},
          {"orientation_deg"},
          {"tower_ref_switch"}},
-        problems, error,
+        problems, error, badLines_,
         [&](const std::vector<std::string_view> &v) -> const char * {
             key = LmsKey(v[0]);
             auto system = systemById_.find(key);

@@ -60,6 +60,8 @@ class LmsTables {
     const LmsAntennaSystem *Find(const FccRecord &record) const;
 
     std::size_t SystemCount() const { return systems_.size(); }
+    // Lines of the tables that could not be read and were skipped.
+    int BadLines() const { return badLines_; }
 
   private:
     LmsLoadResult LoadFacilities(const std::string &path,
@@ -76,6 +78,7 @@ class LmsTables {
                              std::vector<std::string> &problems,
                              std::string &error);
 
+    int badLines_ = 0;
     std::vector<LmsAntennaSystem> systems_;
     std::unordered_map<std::string, std::size_t> systemById_;
     std::unordered_map<std::string, std::vector<std::size_t>>

@@ -108,6 +108,7 @@ ImportResult ReadInputs(const ImportOptions &opts, Inputs &in,
             return ImportResult::InputFailed;
         in.haveLms = true;
         summary.lmsSystems = static_cast<int>(in.lms.SystemCount());
+        summary.unreadableLines += in.lms.BadLines();
     }
 
     if (!opts.canadaPath.empty()) {
