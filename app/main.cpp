@@ -1,1 +1,23 @@
-int main() { return 0; }
+// tavik: the map window on the session of the working directory.
+
+#include "map/map_window.h"
+#include "session/session_settings.h"
+
+#include <QApplication>
+#include <QFont>
+
+int main(int argc, char **argv) {
+    QApplication app(argc, argv);
+    app.setApplicationName(QStringLiteral("Tavik"));
+    QFont font(QStringLiteral("Microsoft Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    app.setFont(font);
+
+    // Tavik.cfg of the working directory, or the fixed defaults.
+    tavik::SessionSettings settings;
+    tavik::ReadSessionFile(settings);
+
+    tavik::MapWindow window(settings);
+    window.show();
+    return app.exec();
+}

@@ -1,1 +1,74 @@
-// (to be written)
+#include "dialogs/show_stations_dialog.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace tavik {
+
+namespace {
+
+// The dialog's frame sits 500 twips from the screen's left edge and 700 from
+// its top; a twip is 1/15 pixel at the 96-dpi the layout was made for.
+constexpr int kLeftTwips = 500;
+constexpr int kTopTwips = 700;
+constexpr double kTwipsPerPixel = 15.0;
+
+QPushButton *AddButton(QWidget *parent, const char *name, const char *caption) {
+    auto *button = new QPushButton(QString::fromLatin1(caption), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+ShowStationsDialog::ShowStationsDialog(SessionSettings &settings,
+                                       QWidget *parent)
+    : QDialog(parent), settings_(settings) {
+    setObjectName(QStringLiteral("frmShowStations"));
+    setWindowTitle(QStringLiteral("Tavik - Show stations"));
+    setModal(true);
+
+    auto *notice = new QLabel(
+        QStringLiteral("The process of showing the locations of all stations "
+                       "on all frequencies is relatively time-consuming."),
+        this);
+    notice->setObjectName(QStringLiteral("lblTimeNotice"));
+    notice->setWordWrap(true);
+
+    QPushButton *alterYes =
+        AddButton(this, "cmdAlterYes", "Zoom in for local view");
+    QPushButton *alterNo =
+        AddButton(this, "cmdAlterNo", "Leave mapsize intact");
+    QPushButton *plotNo = AddButton(this, "cmdPlotNo", "Return - no plotting");
+    connect(alterYes, &QPushButton::clicked, this, [this] { Answer(true, 1); });
+    connect(alterNo, &QPushButton::clicked, this, [this] { Answer(false, 1); });
+    connect(plotNo, &QPushButton::clicked, this, [this] { Answer(false, 0); });
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(notice);
+    layout->addWidget(alterYes);
+    layout->addWidget(alterNo);
+    layout->addWidget(plotNo);
+    setMinimumWidth(360);
+
+    const QScreen *screen =
+        parent ? parent->screen() : QGuiApplication::primaryScreen();
+    const QPoint origin = screen ? screen->geometry().topLeft() : QPoint();
+    move(origin + QPoint(qRound(kLeftTwips / kTwipsPerPixel),
+                         qRound(kTopTwips / kTwipsPerPixel)));
+}
+
+void ShowStationsDialog::Answer(bool zoomIn, int16_t go) {
+    if (zoomIn) {
+        settings_.scaleFactor = kLocalScale;
+        settings_.patternSize = kLocalPatternSize;
+    }
+    settings_.allStationsGo = go;
+    accept();
+}
+
+} // namespace tavik

@@ -1,1 +1,375 @@
-// (to be written)
+#include "map/map_window.h"
+
+#include "core/number_text.h"
+#include "dialogs/message_box.h"
+#include "dialogs/placeholder_dialog.h"
+#include "dialogs/show_stations_dialog.h"
+#include "map/qt_surface.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QScreen>
+#include <QUrl>
+
+#include <cmath>
+
+namespace tavik {
+
+namespace {
+
+constexpr float kMapWidth = 12000;
+constexpr float kMapHeight = 9000;
+
+// Children of the canvas that carry this property (a QRectF in map units)
+// are kept over that part of the map at every size.
+constexpr const char *kMapGeometry = "mapGeometry";
+
+// Label1 of "Exit/quit": a strip over the top of the map, in map units.
+constexpr float kLabel1X = 15, kLabel1Y = 45;
+constexpr float kLabel1Width = 11985, kLabel1Height = 300;
+
+} // namespace
+
+// --- MapCanvas -------------------------------------------------------------
+
+MapCanvas::MapCanvas(const std::vector<DrawOp> &ops, const SurfaceState &base,
+                     QWidget *parent)
+    : QWidget(parent), ops_(ops), base_(base) {
+    setObjectName(QStringLiteral("mapCanvas"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMinimumSize(160, 120);
+}
+
+MapCanvas::~MapCanvas() = default;
+
+void MapCanvas::OpsDropped(std::size_t count) {
+    if (replayed_ >= count) {
+        replayed_ -= count;
+    } else {
+        // Operations before the Cls were never painted, so the image lacks
+        // the state they set: start it again from the base state.
+        surface_.reset();
+        image_ = QImage();
+        replayed_ = 0;
+    }
+    update();
+}
+
+QRectF MapCanvas::MapRect() const {
+    const qreal w = width(), h = height();
+    const qreal scale = std::min(w / kMapWidth, h / kMapHeight);
+    const qreal mw = kMapWidth * scale, mh = kMapHeight * scale;
+    return QRectF((w - mw) / 2, (h - mh) / 2, mw, mh);
+}
+
+QRectF MapCanvas::ToWidget(float x, float y, float width, float height) const {
+    const QRectF map = MapRect();
+    const qreal s = map.width() / kMapWidth;
+    return QRectF(map.left() + x * s, map.top() + y * s, width * s, height * s);
+}
+
+QSize MapCanvas::sizeHint() const {
+    // The largest 4:3 area that leaves room for the frame and the menu bar.
+    const QScreen *screen = this->screen();
+    const QSize avail =
+        screen ? screen->availableGeometry().size() : QSize(1024, 768);
+    const int w =
+        std::min(avail.width() * 85 / 100, (avail.height() * 80 / 100) * 4 / 3);
+    return QSize(w, w * 3 / 4);
+}
+
+void MapCanvas::resizeEvent(QResizeEvent *event) {
+    QWidget::resizeEvent(event);
+    for (QObject *child : children()) {
+        auto *widget = qobject_cast<QWidget *>(child);
+        const QVariant geometry = child->property(kMapGeometry);
+        if (!widget || !geometry.isValid())
+            continue;
+        const QRectF r = geometry.toRectF();
+        widget->setGeometry(ToWidget(static_cast<float>(r.x()),
+                                     static_cast<float>(r.y()),
+                                     static_cast<float>(r.width()),
+                                     static_cast<float>(r.height()))
+                                .toAlignedRect());
+    }
+}
+
+void MapCanvas::Catchup(QSize pixelSize, qreal dpr) {
+    if (image_.size() != pixelSize || image_.devicePixelRatio() != dpr) {
+        surface_.reset(); // ends painting before the image goes
+        image_ = QImage(pixelSize, QImage::Format_ARGB32_Premultiplied);
+        image_.setDevicePixelRatio(dpr);
+        image_.fill(Qt::white);
+        replayed_ = 0;
+    }
+    if (!surface_) {
+        surface_ = std::make_unique<QtSurface>(image_);
+        ApplyState(base_, *surface_);
+    }
+    if (replayed_ > ops_.size()) { // cannot happen through OpsDropped
+        surface_->Cls();
+        ApplyState(base_, *surface_);
+        replayed_ = 0;
+    }
+    for (; replayed_ < ops_.size(); ++replayed_)
+        Replay(ops_[replayed_], *surface_);
+    surface_->Flush();
+}
+
+void MapCanvas::paintEvent(QPaintEvent *) {
+    const QRectF map = MapRect();
+    const qreal dpr = devicePixelRatioF();
+    const QSize pixels(std::max(1, qRound(map.width() * dpr)),
+                       std::max(1, qRound(map.height() * dpr)));
+    Catchup(pixels, dpr);
+
+    QPainter painter(this);
+    const QColor margin = palette().color(QPalette::Window);
+    const QRectF all(rect());
+    // The strips beside or below the map, whichever the aspect leaves.
+    painter.fillRect(QRectF(all.left(), all.top(), map.left(), all.height()),
+                     margin);
+    painter.fillRect(
+        QRectF(map.right(), all.top(), all.right() - map.right(), all.height()),
+        margin);
+    painter.fillRect(QRectF(map.left(), all.top(), map.width(), map.top()),
+                     margin);
+    painter.fillRect(QRectF(map.left(), map.bottom(), map.width(),
+                            all.bottom() - map.bottom()),
+                     margin);
+    painter.drawImage(map, image_);
+}
+
+// --- MapWindow -------------------------------------------------------------
+
+MapWindow::MapWindow(SessionSettings &settings, MessageSink *messages,
+                     MapWindowHooks hooks, QWidget *parent)
+    : QMainWindow(parent), settings_(settings),
+      ownMessages_(messages ? nullptr : std::make_unique<MessageBoxSink>(this)),
+      messages_(messages ? *messages : *ownMessages_),
+      hooks_(std::move(hooks)), map_{settings_, drawing_, messages_, pen_,
+                                     std::string()} {
+    if (!hooks_.wait)
+        hooks_.wait = [](float seconds, const std::function<void()> &pump) {
+            WaitSeconds(seconds, pump);
+        };
+    if (!hooks_.openUrl)
+        hooks_.openUrl = [](const QUrl &url) {
+            QDesktopServices::openUrl(url);
+        };
+
+    setObjectName(QStringLiteral("frmPlot"));
+    setWindowTitle(QStringLiteral("Tavik - Plot"));
+
+    canvas_ = new MapCanvas(drawing_.ops, base_, this);
+    setCentralWidget(canvas_);
+
+    label1_ = new QLabel(QString::fromLatin1(kSavedNotice), canvas_);
+    label1_->setObjectName(QStringLiteral("Label1"));
+    label1_->setAlignment(Qt::AlignCenter);
+    label1_->setAutoFillBackground(true);
+    QPalette labelPalette = label1_->palette();
+    labelPalette.setColor(QPalette::Window, QColor(204, 221, 238));
+    labelPalette.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    label1_->setPalette(labelPalette);
+    label1_->setProperty(
+        kMapGeometry, QRectF(kLabel1X, kLabel1Y, kLabel1Width, kLabel1Height));
+    label1_->hide();
+
+    BuildMenu();
+
+    // The window opens on a fresh surface: the six layers without a Cls.
+    DrawMapLayers(map_);
+    KeepDrawing();
+}
+
+MapWindow::~MapWindow() = default;
+
+QAction *MapWindow::AddBarItem(const char *name, const char *caption,
+                               void (MapWindow::*command)()) {
+    QAction *action = menuBar()->addAction(QString::fromLatin1(caption));
+    action->setObjectName(QString::fromLatin1(name));
+    connect(action, &QAction::triggered, this, command);
+    return action;
+}
+
+void MapWindow::BuildMenu() {
+    QMenuBar *bar = menuBar();
+    bar->setNativeMenuBar(false);
+
+    QMenu *file = bar->addMenu(QStringLiteral("  File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    file->menuAction()->setObjectName(QStringLiteral("mnuFile"));
+    QAction *about = file->addAction(QStringLiteral("About"));
+    about->setObjectName(QStringLiteral("mnuFileAbout"));
+    connect(about, &QAction::triggered, this, &MapWindow::OnAbout);
+    file->addSeparator()->setObjectName(QStringLiteral("mnuFileSeparator1"));
+    QAction *exitQuit = file->addAction(QStringLiteral("Exit/quit"));
+    exitQuit->setObjectName(QStringLiteral("mnuFileExit"));
+    connect(exitQuit, &QAction::triggered, this, &MapWindow::OnExitQuit);
+
+    AddBarItem("mnuOptions", "Options", &MapWindow::OnOptions);
+    AddBarItem("mnuGetDistance", "Distance", &MapWindow::OnDistance);
+    AddBarItem("mnuDistance", "Rings", &MapWindow::OnRings);
+    AddBarItem("mnuLicense", "Licensed", &MapWindow::OnLicensed);
+    AddBarItem("mnuDayNight", "DayNight", &MapWindow::OnDayNight);
+    AddBarItem("mnuShowStations", "All", &MapWindow::OnShowStations);
+    AddBarItem("mnuHome", "Home", &MapWindow::OnHome);
+    AddBarItem("mnuStationData", "GetData", &MapWindow::OnStationData);
+    AddBarItem("mnuGrid", "Grid", &MapWindow::OnGrid)->setVisible(false);
+    AddBarItem("mnuChannel", "Channel", &MapWindow::OnChannel);
+    zoomIn_ = AddBarItem("mnuZoomIn", "ZoomIn", &MapWindow::OnZoomIn);
+    zoomOut_ = AddBarItem("mnuZoomOut", "ZoomOut", &MapWindow::OnZoomOut);
+    larger_ = AddBarItem("mnuLarger", "Larger", &MapWindow::OnLarger);
+    smaller_ = AddBarItem("mnuSmaller", "Smaller", &MapWindow::OnSmaller);
+    AddBarItem("mnuPrint", "Print", &MapWindow::OnPrint);
+    AddBarItem("mnuExit", "Exit", &MapWindow::OnExit);
+    AddBarItem("mnuOskel", "Oskel Software", &MapWindow::OnMakerSite);
+    ApplyViewMenu();
+}
+
+void MapWindow::ApplyViewMenu() {
+    zoomIn_->setEnabled(viewMenu_.zoomIn);
+    zoomOut_->setEnabled(viewMenu_.zoomOut);
+    larger_->setEnabled(viewMenu_.larger);
+    smaller_->setEnabled(viewMenu_.smaller);
+}
+
+void MapWindow::KeepDrawing() {
+    const std::size_t dropped = DropBeforeLastCls(drawing_.ops, base_);
+    if (dropped > 0)
+        canvas_->OpsDropped(dropped);
+    canvas_->update();
+}
+
+void MapWindow::ShowPlaceholder(const QString &task) {
+    PlaceholderDialog dialog(task, this);
+    dialog.exec();
+}
+
+void MapWindow::PlaceLabel1() {
+    const QRectF r =
+        canvas_->ToWidget(kLabel1X, kLabel1Y, kLabel1Width, kLabel1Height);
+    label1_->setGeometry(r.toAlignedRect());
+    // Bold, about 60% of the strip's height, smaller if the one line would
+    // not fit its width.
+    QFont font = label1_->font();
+    font.setBold(true);
+    qreal pixels = std::max<qreal>(6, r.height() * 0.6);
+    font.setPixelSize(static_cast<int>(pixels));
+    const qreal textWidth =
+        QFontMetricsF(font).horizontalAdvance(label1_->text());
+    if (textWidth > r.width() * 0.98 && textWidth > 0) {
+        pixels = std::max<qreal>(6, pixels * r.width() * 0.98 / textWidth);
+        font.setPixelSize(static_cast<int>(pixels));
+    }
+    label1_->setFont(font);
+}
+
+// --- Commands ----------------------------------------------------------------
+
+void MapWindow::OnAbout() { ShowPlaceholder(QStringLiteral("About")); }
+
+void MapWindow::OnExitQuit() {
+    WriteSessionFile(settings_, messages_);
+    PlaceLabel1();
+    label1_->show();
+    label1_->raise();
+    hooks_.wait(kSavedNoticeSeconds, [this] {
+        label1_->repaint();
+        QCoreApplication::processEvents();
+    });
+    label1_->hide();
+    close();
+}
+
+void MapWindow::OnOptions() { ShowPlaceholder(QStringLiteral("Options")); }
+
+void MapWindow::OnDistance() { ShowPlaceholder(QStringLiteral("Distance")); }
+
+void MapWindow::OnRings() {
+    ToggleRings(map_);
+    KeepDrawing();
+}
+
+void MapWindow::OnLicensed() {
+    ToggleLicensed(map_);
+    KeepDrawing();
+}
+
+void MapWindow::OnDayNight() {
+    CycleDayNight(map_);
+    KeepDrawing();
+}
+
+void MapWindow::OnShowStations() {
+    ShowStationsDialog dialog(settings_, this);
+    dialog.exec();
+    if (settings_.allStationsGo != 0) {
+        DrawAllStationsMap(map_);
+        KeepDrawing();
+    }
+}
+
+void MapWindow::OnHome() {
+    ShowPlaceholder(QStringLiteral("Home"));
+    RedrawMap(map_);
+    KeepDrawing();
+}
+
+void MapWindow::OnStationData() { ShowPlaceholder(QStringLiteral("GetData")); }
+
+void MapWindow::OnGrid() {
+    ToggleGrid(map_);
+    KeepDrawing();
+}
+
+void MapWindow::OnChannel() {
+    ShowPlaceholder(QStringLiteral("Channel"));
+    DrawMapLayers(map_);
+    KeepDrawing();
+}
+
+void MapWindow::OnZoomIn() {
+    ZoomIn(map_, viewMenu_);
+    ApplyViewMenu();
+    KeepDrawing();
+}
+
+void MapWindow::OnZoomOut() {
+    ZoomOut(map_, viewMenu_);
+    ApplyViewMenu();
+    KeepDrawing();
+}
+
+void MapWindow::OnLarger() {
+    Larger(map_, viewMenu_);
+    ApplyViewMenu();
+    KeepDrawing();
+}
+
+void MapWindow::OnSmaller() {
+    Smaller(map_, viewMenu_);
+    ApplyViewMenu();
+    KeepDrawing();
+}
+
+void MapWindow::OnPrint() { ShowPlaceholder(QStringLiteral("Print")); }
+
+void MapWindow::OnExit() {
+    WriteSessionFile(settings_, messages_);
+    close();
+}
+
+void MapWindow::OnMakerSite() {
+    hooks_.openUrl(QUrl(QString::fromLatin1(kMakerAddress)));
+}
+
+} // namespace tavik
