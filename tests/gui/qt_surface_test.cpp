@@ -445,9 +445,12 @@ TEST_P(Batching, PolylinesDrawn) {
     EXPECT_EQ(device.calls.other, GetParam().other);
 }
 
+// A zigzag of `points` LineTo starting at (1000, y), kept inside the picture:
+// every 100 points it goes back to the left, 100 units lower.
 void Run(QtSurface &s, int points, Color c, float y = 4500) {
     for (int i = 0; i < points; ++i)
-        s.LineTo(1000 + 100.0f * i, y + (i % 2) * 50, c);
+        s.LineTo(1000 + 100.0f * (i % 100), y + (i % 2) * 50 + (i / 100) * 100,
+                 c);
 }
 
 INSTANTIATE_TEST_SUITE_P(
