@@ -313,5 +313,28 @@ INSTANTIATE_TEST_SUITE_P(
                       OverflowRow{"LatitudeBeyondSingle", "-4e38 263"}),
     [](const auto &info) { return std::string(info.param.name); });
 
+// Whatever the file holds, every coordinate that reaches the surface is a
+// number within the clamp square.
+TEST_F(Outlines, AnyBytesGiveOnlyFiniteClampedPoints) {
+    std::string junk;
+    unsigned seed = 12345;
+    const char alphabet[] = "0123456789 .-+eEdD\t>!x\r\n\x01\xff";
+    for (int i = 0; i < 20000; ++i) {
+        seed = seed * 1103515245u + 12345u;
+        junk += alphabet[(seed >> 16) % (sizeof alphabet - 1)];
+    }
+    f.Write("REGION2.dat", {junk});
+    f.Write("STATES.dat", {junk});
+    DrawStateOutline(f.map);
+    DrawRegionOutline(f.map);
+    for (const DrawOp &op : OfKind(f.ops(), OpKind::Line)) {
+        for (float v : op.a) {
+            ASSERT_TRUE(std::isfinite(v));
+            ASSERT_LE(std::fabs(v), 30000.0f);
+        }
+    }
+    EXPECT_EQ(f.surface.drawWidth, 1);
+}
+
 } // namespace
 } // namespace tavik
