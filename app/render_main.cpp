@@ -101,6 +101,16 @@ bool WriteTrace(const std::vector<DrawOp> &ops, const std::string &path) {
     return file.commit();
 }
 
+// Standard error carries the layers' messages for scripts to read; the
+// platform's notes (a missing runtime directory, font fallbacks) would only
+// be noise there. Critical and fatal messages still get through.
+void QuietQtMessages(QtMsgType type, const QMessageLogContext &,
+                     const QString &text) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "tavik-render: %s\n",
+                     text.toLocal8Bit().constData());
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -123,6 +133,7 @@ int main(int argc, char **argv) {
 
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(QuietQtMessages);
     int qtArgc = 1;
     QGuiApplication app(qtArgc, argv);
 

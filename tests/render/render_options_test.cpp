@@ -32,66 +32,25 @@ INSTANTIATE_TEST_SUITE_P(
     Rows, BadRenderArgsTest,
     ::testing::Values(
         BadRow{"NoOutput", {"--rings"}, "no output"},
-        BadRow{"Nothing", {}, "no output"},
         BadRow{"UnknownOption", {"--colour", "-o", "a.png"}, "--colour"},
         BadRow{"MissingValue", {"-o", "a.png", "--channel"}, "needs a value"},
         BadRow{"UnknownExtension", {"-o", "map.bmp"}, "map.bmp"},
-        BadRow{"NoExtension", {"-o", "map"}, "-o"},
-        BadRow{"ChannelText", {"--channel", "abc", "-o", "a.png"}, "abc"},
         BadRow{
             "ChannelTrailing", {"--channel", "1340k", "-o", "a.png"}, "1340k"},
-        BadRow{"ChannelBelow", {"--channel", "529.9", "-o", "a.png"}, "529.9"},
         BadRow{"ChannelAbove", {"--channel", "1705", "-o", "a.png"}, "1705"},
-        BadRow{"ChannelInfinite", {"--channel", "inf", "-o", "a.png"}, "inf"},
         BadRow{"HomeOneNumber", {"--home", "32.78", "-o", "a.png"}, "--home"},
-        BadRow{"HomeLatitude", {"--home", "90.5,96", "-o", "a.png"}, "--home"},
         BadRow{"HomeLongitude", {"--home", "32,181", "-o", "a.png"}, "--home"},
         BadRow{"ScaleBelow", {"--scale", "99", "-o", "a.png"}, "--scale"},
-        BadRow{"ScaleAbove", {"--scale", "10001", "-o", "a.png"}, "--scale"},
-        BadRow{"PatternBelow",
-               {"--pattern-size", "0.01", "-o", "a.png"},
-               "--pattern-size"},
         BadRow{"PatternAbove",
                {"--pattern-size", "2.1", "-o", "a.png"},
                "--pattern-size"},
         BadRow{"DayNight3", {"--day-night", "3", "-o", "a.png"}, "--day-night"},
-        BadRow{"DayNightWord",
-               {"--day-night", "day", "-o", "a.png"},
-               "--day-night"},
         BadRow{"ShowUnknown", {"--show", "new,old", "-o", "a.png"}, "new,old"},
         BadRow{"ShowEmptyName", {"--show", "new,", "-o", "a.png"}, "--show"},
-        BadRow{"ShowUpperCase", {"--show", "NEW", "-o", "a.png"}, "NEW"},
-        BadRow{"SizeNoX", {"--size", "1200", "-o", "a.png"}, "--size"},
         BadRow{"SizeTooSmall", {"--size", "15x900", "-o", "a.png"}, "--size"},
         BadRow{
-            "SizeTooLarge", {"--size", "1200x8193", "-o", "a.png"}, "--size"},
-        BadRow{
-            "SizeNegative", {"--size", "-1200x900", "-o", "a.png"}, "--size"},
-        BadRow{"TraceEmpty", {"--trace", "", "-o", "a.png"}, "--trace"}),
+            "SizeTooLarge", {"--size", "1200x8193", "-o", "a.png"}, "--size"}),
     [](const auto &info) { return std::string(info.param.name); });
-
-TEST(RenderOptionsTest, HelpWinsOverEverythingElse) {
-    RenderOptions options;
-    std::string error;
-    EXPECT_EQ(ParseRenderOptions({"--bogus", "--help"}, options, error),
-              ParseOutcome::Error);
-    EXPECT_EQ(ParseRenderOptions({"--help"}, options, error),
-              ParseOutcome::Help);
-    EXPECT_EQ(ParseRenderOptions({"-h", "-o", "x.png"}, options, error),
-              ParseOutcome::Help);
-}
-
-TEST(RenderOptionsTest, UsageIsOneLineNamingEveryOption) {
-    const std::string usage = RenderUsage();
-    EXPECT_EQ(usage.find('\n'), std::string::npos);
-    EXPECT_EQ(usage.rfind("usage: tavik-render ", 0), 0u);
-    for (const char *option :
-         {"--channel", "--home", "--city", "--scale", "--pattern-size",
-          "--rings", "--compass", "--grid", "--miles", "--day-night",
-          "--licensed-only", "--show", "--all-stations", "--size", "--trace",
-          "-o OUTPUT"})
-        EXPECT_NE(usage.find(option), std::string::npos) << option;
-}
 
 SessionSettings SessionFromFile() {
     SessionSettings s;
@@ -150,45 +109,21 @@ TEST(RenderOptionsTest, EveryOverrideReachesTheSession) {
     EXPECT_EQ(s.showDeleted, 1);
 }
 
-TEST(RenderOptionsTest, WithoutOverridesTheSessionStays) {
-    RenderOptions options;
-    std::string error;
-    ASSERT_EQ(
-        ParseRenderOptions({"--all-stations", "-o", "m.svg"}, options, error),
-        ParseOutcome::Render);
-    EXPECT_TRUE(options.allStations);
-    EXPECT_EQ(options.format, ImageFormat::Svg);
-    EXPECT_EQ(options.width, 1200);
-    EXPECT_EQ(options.height, 900);
-
-    SessionSettings s = SessionFromFile();
-    ApplyRenderOptions(options, s);
-    EXPECT_FLOAT_EQ(s.channelKHz, 1080);
-    EXPECT_EQ(s.homeCity, "Dallas TX");
-    EXPECT_FLOAT_EQ(s.homeLongitude, 96.82f);
-    EXPECT_FLOAT_EQ(s.scaleFactor, 1000);
-    EXPECT_EQ(s.ringsOn, 0);
-    EXPECT_EQ(s.dayNightMode, 0);
-    EXPECT_EQ(s.showNew, 0);
-}
-
-TEST(RenderOptionsTest, LaterRepeatsWinAndLimitsAreInclusive) {
+TEST(RenderOptionsTest, LimitsAreInclusiveAndLaterRepeatsWin) {
     RenderOptions options;
     std::string error;
     ASSERT_EQ(
         ParseRenderOptions({"--channel", "530", "--channel", "1700", "--scale",
                             "100", "--pattern-size", "2", "--size", "16X8192",
-                            "-o", "a.png", "-o", "b.Png"},
+                            "-o", "a.png", "-o", "b.Svg"},
                            options, error),
         ParseOutcome::Render)
         << error;
     EXPECT_FLOAT_EQ(*options.channelKHz, 1700);
-    EXPECT_FLOAT_EQ(*options.scaleFactor, 100);
-    EXPECT_FLOAT_EQ(*options.patternSize, 2);
     EXPECT_EQ(options.width, 16);
     EXPECT_EQ(options.height, 8192);
-    EXPECT_EQ(options.outputPath, "b.Png");
-    EXPECT_EQ(options.format, ImageFormat::Png);
+    EXPECT_EQ(options.format, ImageFormat::Svg);
+    EXPECT_EQ(ParseRenderOptions({"-h"}, options, error), ParseOutcome::Help);
 }
 
 } // namespace
