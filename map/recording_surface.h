@@ -56,8 +56,10 @@ class RecordingSurface : public DrawingSurface, public MessageSink {
     float currentX = 0, currentY = 0;
 };
 
-// One operation as a line of the renderer's trace, e.g. "Line 1 2 3 4 0x0000FF",
-// "PrintText  1340", "Message We had a problem plotting 530.DAT".
+// One operation as a line of the renderer's trace:
+//   Line 1 2 3 4 0x0000FF
+//   PrintText  1340
+//   Message We had a problem plotting 530.DAT
 std::string TraceLine(const DrawOp &op);
 
 } // namespace tavik

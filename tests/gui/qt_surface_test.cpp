@@ -5,7 +5,6 @@
 #include <QImage>
 #include <QPaintDevice>
 #include <QPaintEngine>
-#include <QPdfWriter>
 #include <QSvgGenerator>
 #include <gtest/gtest.h>
 
@@ -42,33 +41,24 @@ int Marked(const QImage &image, QRect area) {
     return marked;
 }
 
-TEST(QtSurface, ClsFillsTheWholeDeviceWithTheBackground) {
-    // 1300 x 900 leaves a strip right of the 12000 x 9000 space.
+TEST(QtSurface, MapSpaceIsScaledUniformlyFromTheTopLeft) {
+    // 1300 x 900 leaves a strip right of the 12000 x 9000 space, which Cls
+    // paints in the background too.
     QImage image = Image(1300, 900);
-    {
-        QtSurface s(image, QSizeF(12000, 9000), 0xFFF0E0);
-        s.PSet(100, 100, kRed);
-        s.Cls();
-        EXPECT_FLOAT_EQ(s.CurrentX(), 0);
-        EXPECT_FLOAT_EQ(s.CurrentY(), 0);
-    }
-    for (QPoint p : {QPoint(0, 0), QPoint(10, 10), QPoint(1299, 899),
-                     QPoint(1250, 450), QPoint(640, 0)})
-        EXPECT_EQ(image.pixelColor(p), QColor(224, 240, 255))
-            << p.x() << "," << p.y();
-}
-
-TEST(QtSurface, ScalesUniformlyFromTheTopLeft) {
-    QImage image = Image(1300, 900);
-    QtSurface s(image);
+    QtSurface s(image, QSizeF(12000, 9000), 0xFFF0E0);
     EXPECT_DOUBLE_EQ(s.Scale(), 0.1);
-    s.Cls();
-    s.FilledBox(0, 0, 12000, 9000, kRed);
-    s.End();
-    EXPECT_EQ(image.pixelColor(1199, 899), QColor(255, 0, 0));
-    EXPECT_EQ(image.pixelColor(1200, 0), QColor(255, 255, 255));
-    EXPECT_EQ(image.pixelColor(1299, 899), QColor(255, 255, 255));
     EXPECT_EQ(s.ToLogical(QPointF(600, 450)), QPointF(6000, 4500));
+    s.PSet(100, 100, kRed);
+    s.Cls();
+    EXPECT_EQ(QPointF(s.CurrentX(), s.CurrentY()), QPointF(0, 0));
+    s.FilledBox(0, 0, 6000, 9000, kRed);
+    s.End();
+    const QColor background(224, 240, 255), red(255, 0, 0);
+    EXPECT_EQ(image.pixelColor(0, 0), red);
+    EXPECT_EQ(image.pixelColor(599, 899), red);
+    EXPECT_EQ(image.pixelColor(600, 0), background);
+    EXPECT_EQ(image.pixelColor(1250, 450), background);
+    EXPECT_EQ(image.pixelColor(1299, 899), background);
 }
 
 struct ColourRow {
@@ -173,25 +163,26 @@ INSTANTIATE_TEST_SUITE_P(
                }},
         FarRow{"LineOfLargestFloats",
                [](auto &s) { s.Line(-kHuge, kHuge, kHuge, kHuge, kRed); }},
-        FarRow{"LineToInfinity", [](auto &s) { s.LineTo(kInf, 100, kRed); }},
-        FarRow{"LineToNaN",
+        FarRow{"LineToInfinityAndNaN",
                [](auto &s) {
+                   s.LineTo(kInf, 100, kRed);
                    s.LineTo(kNaN, 100, kRed);
                    s.LineTo(200, kNaN, kRed);
                }},
-        FarRow{
-            "BoxOutside",
-            [](auto &s) { s.FilledBox(-1e30f, -1e30f, -30000, 9000, kRed); }},
-        FarRow{"BoxOfNaN",
-               [](auto &s) { s.FilledBox(kNaN, 0, 100, kInf, kRed); }},
+        FarRow{"BoxOutsideOrNaN",
+               [](auto &s) {
+                   s.FilledBox(-1e30f, -1e30f, -30000, 9000, kRed);
+                   s.FilledBox(kNaN, 0, 100, kInf, kRed);
+               }},
         FarRow{"CircleOutside",
                [](auto &s) { s.Circle(-30000, 4500, 20000, kRed); }},
         FarRow{"RingAroundTheWholePicture",
                [](auto &s) { s.Circle(6000, 4500, 667500, kRed); }},
-        FarRow{"HugeRingAroundTheWholePicture",
-               [](auto &s) { s.Circle(6000, 4500, 1e30f, kRed); }},
-        FarRow{"CircleOfInfiniteRadius",
-               [](auto &s) { s.Circle(6000, 4500, kInf, kRed); }},
+        FarRow{"HugeAndInfiniteRings",
+               [](auto &s) {
+                   s.Circle(6000, 4500, 1e30f, kRed);
+                   s.Circle(6000, 4500, kInf, kRed);
+               }},
         FarRow{"PSetOutside", [](auto &s) { s.PSet(-30000, 30000, kRed); }},
         FarRow{"TextFarAway",
                [](auto &s) {
@@ -399,25 +390,14 @@ class CountingDevice : public QPaintDevice {
             return 1200;
         case PdmHeight:
             return 900;
-        case PdmWidthMM:
-            return 317;
-        case PdmHeightMM:
-            return 238;
-        case PdmDpiX:
-        case PdmDpiY:
-        case PdmPhysicalDpiX:
-        case PdmPhysicalDpiY:
-            return 96;
         case PdmDevicePixelRatio:
             return 1;
         case PdmDevicePixelRatioScaled:
             return static_cast<int>(devicePixelRatioFScale());
-        case PdmNumColors:
-            return 0;
         case PdmDepth:
             return 32;
-        default:
-            return 0;
+        default: // resolutions and millimetres: 96 dpi is near enough
+            return 96;
         }
     }
 
@@ -455,100 +435,94 @@ void Run(QtSurface &s, int points, Color c, float y = 4500) {
 
 INSTANTIATE_TEST_SUITE_P(
     Runs, Batching,
-    ::testing::Values(
-        BatchRow{"HundredLineToAreOnePolyline",
-                 [](auto &s) {
-                     s.Line(1000, 4500, 1000, 4500, kRed);
-                     Run(s, 100, kRed);
-                 },
-                 {100},
-                 0},
-        BatchRow{
-            "RunFromTheOrigin", [](auto &s) { Run(s, 100, kRed); }, {101}, 0},
-        BatchRow{"ChainedLinesJoinTheRun",
-                 [](auto &s) {
-                     s.Line(100, 100, 200, 100, kRed);
-                     s.Line(200, 100, 200, 200, kRed);
-                     s.Line(200, 200, 100, 200, kRed);
-                 },
-                 {4},
-                 0},
-        BatchRow{"DisjointLinesAreSeparate",
-                 [](auto &s) {
-                     s.Line(100, 100, 200, 100, kRed);
-                     s.Line(300, 100, 400, 100, kRed);
-                 },
-                 {2, 2},
-                 0},
-        BatchRow{"ColourChangeSplits",
-                 [](auto &s) {
-                     s.Line(1000, 4500, 1000, 4500, kRed);
-                     Run(s, 10, kRed);
-                     Run(s, 10, kBlack, 6000);
-                 },
-                 {10, 11},
-                 0},
-        BatchRow{"WidthChangeSplits",
-                 [](auto &s) {
-                     s.Line(1000, 4500, 1000, 4500, kRed);
-                     Run(s, 10, kRed);
-                     s.SetDrawWidth(2);
-                     Run(s, 10, kRed, 6000);
-                 },
-                 {10, 11},
-                 0},
-        BatchRow{"SetDrawWidthToTheSameWidthKeepsTheRun",
-                 [](auto &s) {
-                     s.Line(1000, 4500, 1000, 4500, kRed);
-                     Run(s, 10, kRed);
-                     s.SetDrawWidth(1);
-                     s.SetFontSize(8);
-                     s.SetForeColor(kRed);
-                     s.LineTo(0, 0, kRed);
-                 },
-                 {11},
-                 0},
-        BatchRow{"OtherDrawingFlushesFirst",
-                 [](auto &s) {
-                     s.Line(1000, 4500, 1000, 4500, kRed);
-                     Run(s, 10, kRed);
-                     s.Circle(6000, 4500, 50, kRed);
-                     Run(s, 10, kRed);
-                 },
-                 {10, 11},
-                 1},
-        BatchRow{"ExplicitFlush",
-                 [](auto &s) {
-                     s.Line(1000, 4500, 1000, 4500, kRed);
-                     Run(s, 5, kRed);
-                     s.Flush();
-                     s.Flush();
-                     Run(s, 5, kRed);
-                 },
-                 {5, 6},
-                 0},
-        BatchRow{"ClsDropsThePendingRun",
-                 [](auto &s) {
-                     Run(s, 10, kRed);
-                     s.Cls();
-                 },
-                 {},
-                 1},
-        BatchRow{"MoveOnlyLineDrawsNothing",
-                 [](auto &s) { s.Line(500, 500, 500, 500, kWhite); },
-                 {},
-                 0},
-        BatchRow{"RunLeavingThePictureIsCut",
-                 [](auto &s) {
-                     s.Line(6000, 4500, 6000, 4500, kRed);
-                     s.LineTo(7000, 4500, kRed);
-                     s.LineTo(1e9f, 4500, kRed);
-                     s.LineTo(1e9f, 5000, kRed);
-                     s.LineTo(7000, 5000, kRed);
-                     s.LineTo(6000, 5000, kRed);
-                 },
-                 {3, 3},
-                 0}),
+    ::testing::Values(BatchRow{"HundredLineToAreOnePolyline",
+                               [](auto &s) {
+                                   s.Line(1000, 4500, 1000, 4500, kRed);
+                                   Run(s, 100, kRed);
+                               },
+                               {100},
+                               0},
+                      BatchRow{"LongRunIsDrawnInPiecesOf128Points",
+                               [](auto &s) {
+                                   s.Line(1000, 4500, 1000, 4500, kRed);
+                                   Run(s, 300, kRed);
+                               },
+                               {128, 128, 46},
+                               0},
+                      BatchRow{"ChainedLinesJoinTheRun",
+                               [](auto &s) {
+                                   s.Line(100, 100, 200, 100, kRed);
+                                   s.Line(200, 100, 200, 200, kRed);
+                                   s.Line(200, 200, 100, 200, kRed);
+                               },
+                               {4},
+                               0},
+                      BatchRow{"DisjointLinesAreSeparate",
+                               [](auto &s) {
+                                   s.Line(100, 100, 200, 100, kRed);
+                                   s.Line(300, 100, 400, 100, kRed);
+                               },
+                               {2, 2},
+                               0},
+                      BatchRow{"ColourChangeSplits",
+                               [](auto &s) {
+                                   s.Line(1000, 4500, 1000, 4500, kRed);
+                                   Run(s, 10, kRed);
+                                   Run(s, 10, kBlack, 6000);
+                               },
+                               {10, 11},
+                               0},
+                      BatchRow{"WidthChangeSplits",
+                               [](auto &s) {
+                                   s.Line(1000, 4500, 1000, 4500, kRed);
+                                   Run(s, 10, kRed);
+                                   s.SetDrawWidth(2);
+                                   Run(s, 10, kRed, 6000);
+                               },
+                               {10, 11},
+                               0},
+                      BatchRow{"OtherDrawingFlushesFirst",
+                               [](auto &s) {
+                                   s.Line(1000, 4500, 1000, 4500, kRed);
+                                   Run(s, 10, kRed);
+                                   s.Circle(6000, 4500, 50, kRed);
+                                   Run(s, 10, kRed);
+                               },
+                               {10, 11},
+                               1},
+                      BatchRow{"ExplicitFlush",
+                               [](auto &s) {
+                                   s.Line(1000, 4500, 1000, 4500, kRed);
+                                   Run(s, 5, kRed);
+                                   s.Flush();
+                                   s.Flush();
+                                   Run(s, 5, kRed);
+                               },
+                               {5, 6},
+                               0},
+                      BatchRow{"ClsDropsThePendingRun",
+                               [](auto &s) {
+                                   Run(s, 10, kRed);
+                                   s.Cls();
+                               },
+                               {},
+                               1},
+                      BatchRow{
+                          "MoveOnlyLineDrawsNothing",
+                          [](auto &s) { s.Line(500, 500, 500, 500, kWhite); },
+                          {},
+                          0},
+                      BatchRow{"RunLeavingThePictureIsCut",
+                               [](auto &s) {
+                                   s.Line(6000, 4500, 6000, 4500, kRed);
+                                   s.LineTo(7000, 4500, kRed);
+                                   s.LineTo(1e9f, 4500, kRed);
+                                   s.LineTo(1e9f, 5000, kRed);
+                                   s.LineTo(7000, 5000, kRed);
+                                   s.LineTo(6000, 5000, kRed);
+                               },
+                               {3, 3},
+                               0}),
     [](const auto &info) { return std::string(info.param.name); });
 
 // ---- Other devices
@@ -574,21 +548,6 @@ TEST(QtSurface, WritesSvg) {
     EXPECT_TRUE(out.contains("polyline"));
     EXPECT_TRUE(out.contains("#ff0000"));
     EXPECT_TRUE(out.contains("100,100 200,100 200,200")) << out.constData();
-}
-
-TEST(QtSurface, WritesPdf) {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter pdf(&buffer);
-        QtSurface s(pdf, QSizeF(15000, 11000));
-        ASSERT_TRUE(s.IsActive());
-        s.Cls();
-        s.PSet(500, 500, kWhite);
-        s.PrintText("Channel: 1340 kHz");
-    }
-    EXPECT_TRUE(buffer.data().startsWith("%PDF"));
-    EXPECT_TRUE(buffer.data().trimmed().endsWith("%%EOF"));
 }
 
 TEST(QtSurface, NullImageKeepsStateOnly) {
