@@ -184,6 +184,7 @@ MapWindow::MapWindow(SessionSettings &settings, MessageSink *messages,
     label1_->hide();
 
     BuildMenu();
+    FitToScreen();
 
     // The window opens on a fresh surface: the six layers without a Cls.
     DrawMapLayers(map_);
@@ -233,6 +234,22 @@ void MapWindow::BuildMenu() {
     AddBarItem("mnuExit", "Exit", &MapWindow::OnExit);
     AddBarItem("mnuOskel", "Oskel Software", &MapWindow::OnMakerSite);
     ApplyViewMenu();
+}
+
+void MapWindow::FitToScreen() {
+    // Wide enough for every bar item in one row (a narrower bar hides the
+    // last items behind an overflow button), and the map as large as the
+    // screen comfortably allows; never larger than the screen.
+    const QScreen *screen = this->screen();
+    const QSize avail =
+        screen ? screen->availableGeometry().size() : QSize(1024, 768);
+    const QSize bar = menuBar()->sizeHint();
+    const QSize map = canvas_->sizeHint();
+    const int width =
+        std::min(avail.width(), std::max(map.width(), bar.width()));
+    const int height =
+        std::min(avail.height() * 95 / 100, width * 3 / 4 + bar.height());
+    resize(width, height);
 }
 
 void MapWindow::ApplyViewMenu() {

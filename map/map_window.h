@@ -98,6 +98,7 @@ class MapWindow : public QMainWindow {
     QAction *AddBarItem(const char *name, const char *caption,
                         void (MapWindow::*command)());
     void BuildMenu();
+    void FitToScreen();
     void ApplyViewMenu();
     // After a command drew: forget what the last Cls covered and show it.
     void KeepDrawing();
