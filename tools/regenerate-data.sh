@@ -2,7 +2,7 @@
 # Regenerates everything in data/ from the raw inputs and the package
 # registries: the outlines REGION2.dat and STATES.dat, the city list
 # Tavik.lst, and (through tavik-import) the channel files and the two
-# call-sign lists.
+# call-sign lists; then checks the outlines and the city list.
 #
 # Usage, from anywhere: tools/regenerate-data.sh [raw-data-folder]
 #   raw-data-folder   holds fcc/amRadioSta.txt and
@@ -27,6 +27,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 echo "== outlines"
+tools/test-gmt-to-outline.sh
 tools/make-outlines.sh data
 
 echo "== cities and places"
@@ -40,3 +41,6 @@ lms=()
 [ -n "${LMS:-}" ] && lms=(--lms "$LMS")
 build/bin/tavik-import --fcc "$fcc" --canada "$canada" "${lms[@]}" \
     --places "$work/places.csv" --out data
+
+echo "== checks"
+node tools/check-data.js data
