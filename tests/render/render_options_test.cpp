@@ -38,6 +38,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadRow{
             "ChannelTrailing", {"--channel", "1340k", "-o", "a.png"}, "1340k"},
         BadRow{"ChannelAbove", {"--channel", "1705", "-o", "a.png"}, "1705"},
+        BadRow{"ChannelBelow", {"--channel", "529.9", "-o", "a.png"}, "529.9"},
         BadRow{"HomeOneNumber", {"--home", "32.78", "-o", "a.png"}, "--home"},
         BadRow{"HomeLongitude", {"--home", "32,181", "-o", "a.png"}, "--home"},
         BadRow{"ScaleBelow", {"--scale", "99", "-o", "a.png"}, "--scale"},
@@ -109,21 +110,24 @@ TEST(RenderOptionsTest, EveryOverrideReachesTheSession) {
     EXPECT_EQ(s.showDeleted, 1);
 }
 
-TEST(RenderOptionsTest, LimitsAreInclusiveAndLaterRepeatsWin) {
-    RenderOptions options;
-    std::string error;
-    ASSERT_EQ(
-        ParseRenderOptions({"--channel", "530", "--channel", "1700", "--scale",
-                            "100", "--pattern-size", "2", "--size", "16X8192",
-                            "-o", "a.png", "-o", "b.Svg"},
-                           options, error),
-        ParseOutcome::Render)
-        << error;
-    EXPECT_FLOAT_EQ(*options.channelKHz, 1700);
-    EXPECT_EQ(options.width, 16);
-    EXPECT_EQ(options.height, 8192);
-    EXPECT_EQ(options.format, ImageFormat::Svg);
-    EXPECT_EQ(ParseRenderOptions({"-h"}, options, error), ParseOutcome::Help);
+TEST(RenderOptionsTest, RangeLimitsThemselvesAreAccepted) {
+    for (const auto &[name, value] :
+         std::vector<std::pair<std::string, std::string>>{
+             {"--channel", "530"},
+             {"--channel", "1700"},
+             {"--scale", "100"},
+             {"--scale", "10000"},
+             {"--pattern-size", "0.02"},
+             {"--pattern-size", "2"},
+             {"--home", "-90,180"},
+             {"--size", "16x8192"}}) {
+        RenderOptions options;
+        std::string error;
+        EXPECT_EQ(
+            ParseRenderOptions({name, value, "-o", "a.png"}, options, error),
+            ParseOutcome::Render)
+            << name << " " << value << ": " << error;
+    }
 }
 
 } // namespace
