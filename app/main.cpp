@@ -16,6 +16,7 @@ int main(int argc, char **argv) {
     // Tavik.cfg of the working directory, or the fixed defaults.
     tavik::SessionSettings settings;
     tavik::ReadSessionFile(settings);
+    tavik::HoldToMapRanges(settings);
 
     tavik::MapWindow window(settings);
     window.show();

@@ -139,6 +139,7 @@ int main(int argc, char **argv) {
 
     tavik::SessionSettings settings;
     tavik::ReadSessionFile(settings);
+    tavik::HoldToMapRanges(settings);
     tavik::ApplyRenderOptions(options, settings);
 
     tavik::RecordingSurface drawing;

@@ -3,6 +3,7 @@
 #include "core/number_text.h"
 #include "core/text_file.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -323,6 +324,15 @@ bool WriteSessionFile(SessionSettings &settings, MessageSink &messages,
         return false;
     }
     return true;
+}
+
+} // namespace tavik
+
+namespace tavik {
+
+void HoldToMapRanges(SessionSettings &settings) {
+    settings.scaleFactor = std::clamp(settings.scaleFactor, 100.0f, 10000.0f);
+    settings.patternSize = std::clamp(settings.patternSize, 0.02f, 2.0f);
 }
 
 } // namespace tavik

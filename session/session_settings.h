@@ -50,6 +50,12 @@ struct SessionSettings {
 void ReadSessionFile(SessionSettings &settings,
                      const std::string &path = kSessionFileName);
 
+// Holds the scale to 100..10000 and the pattern size to 0.02..2.0, the ranges
+// the map is drawn in. A session file that ends early is used without its
+// limits (an empty scale would draw every station on home), so the program
+// and the renderer hold the view to these ranges after reading it.
+void HoldToMapRanges(SessionSettings &settings);
+
 // Range-checks `settings` in place and writes the fifteen-line file (CR LF)
 // to a temporary file beside `path`, then renames it over `path`: an earlier
 // file is replaced only by a complete new one. A failure beeps and shows

@@ -542,3 +542,18 @@ TEST_F(SessionFileTest, UnreadableFileGivesTheDefaults) {
 
 } // namespace
 } // namespace tavik
+
+TEST(HoldToMapRanges, KeepsTheMapDrawableAfterAnEarlyEndedFile) {
+    struct Row {
+        float scale, size, wantScale, wantSize;
+    };
+    for (const Row &r : {Row{0, 0, 100, 0.02f}, Row{99999, 5, 10000, 2},
+                         Row{750, 0.3f, 750, 0.3f}}) {
+        tavik::SessionSettings s;
+        s.scaleFactor = r.scale;
+        s.patternSize = r.size;
+        tavik::HoldToMapRanges(s);
+        EXPECT_EQ(s.scaleFactor, r.wantScale) << r.scale;
+        EXPECT_EQ(s.patternSize, r.wantSize) << r.size;
+    }
+}
