@@ -18,7 +18,7 @@ std::vector<std::string> Trace(const std::vector<DrawOp> &ops) {
 }
 
 TEST(ReplayTest, EveryDrawingOperationArrivesAndMessagesStayBehind) {
-    RecordingSurface source;
+    RecordingSurface source, target;
     source.SetForeColor(0x123456);
     source.SetFontSize(8);
     source.SetDrawWidth(3);
@@ -30,8 +30,6 @@ TEST(ReplayTest, EveryDrawingOperationArrivesAndMessagesStayBehind) {
     source.PrintText("a\\b");
     source.ShowMessage("We had a problem plotting 530.DAT");
     source.Cls();
-
-    RecordingSurface target;
     for (const DrawOp &op : source.ops)
         Replay(op, target);
     std::vector<DrawOp> expected = source.ops;
@@ -40,7 +38,7 @@ TEST(ReplayTest, EveryDrawingOperationArrivesAndMessagesStayBehind) {
 }
 
 TEST(ReplayTest, DroppingBeforeTheLastClsKeepsTheLastingState) {
-    RecordingSurface s;
+    RecordingSurface s, noCls;
     s.SetForeColor(0x119911);
     s.Cls();
     s.SetFontSize(8);
@@ -49,7 +47,6 @@ TEST(ReplayTest, DroppingBeforeTheLastClsKeepsTheLastingState) {
     s.Cls();
     s.SetFontSize(10);
     s.PrintText("x");
-
     SurfaceState base;
     EXPECT_EQ(DropBeforeLastCls(s.ops, base), 5u);
     EXPECT_EQ(Trace(s.ops), (std::vector<std::string>{"Cls", "SetFontSize 10",
@@ -59,7 +56,6 @@ TEST(ReplayTest, DroppingBeforeTheLastClsKeepsTheLastingState) {
     EXPECT_EQ(base.drawWidth, 2);
     // Already trimmed, or no Cls at all: nothing to drop.
     EXPECT_EQ(DropBeforeLastCls(s.ops, base), 0u);
-    RecordingSurface noCls;
     noCls.PrintText("y");
     EXPECT_EQ(DropBeforeLastCls(noCls.ops, base), 0u);
     EXPECT_EQ(noCls.ops.size(), 1u);
