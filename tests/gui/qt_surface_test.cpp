@@ -76,11 +76,8 @@ QImage Drawn(const std::string &script, int w = 800, int h = 600,
 const std::string kMidLine = ";Line 1507.5 4507.5 10507.5 4507.5";
 
 bool IsWhite(QRgb p) { return (p & 0xFFFFFF) == 0xFFFFFF; }
-bool White(const QImage &image, std::initializer_list<QPoint> points) {
-    for (QPoint p : points)
-        if (!IsWhite(image.pixel(p)))
-            return false;
-    return true;
+bool White(const QImage &image, QPoint a, QPoint b) {
+    return IsWhite(image.pixel(a)) && IsWhite(image.pixel(b));
 }
 int Marked(const QImage &image) {
     int marked = 0;
@@ -121,12 +118,12 @@ TEST(QtSurface, DrawWidthIsInPenPixelsAndHighDpiUsesFullResolution) {
     const QImage wide = Drawn("SetDrawWidth 3" + kMidLine);
     for (int y : {299, 300, 301})
         EXPECT_EQ(wide.pixelColor(400, y), kRedPx) << y;
-    EXPECT_TRUE(White(wide, {{400, 297}, {400, 303}}));
+    EXPECT_TRUE(White(wide, {400, 297}, {400, 303}));
     // Pixel row 300 of the 800 x 600 picture is rows 600 and 601 at ratio 2.
     const QImage hiDpi = Drawn(kMidLine, 1600, 1200, 2);
     EXPECT_EQ(hiDpi.pixelColor(800, 600), kRedPx);
     EXPECT_EQ(hiDpi.pixelColor(800, 601), kRedPx);
-    EXPECT_TRUE(White(hiDpi, {{800, 598}, {800, 603}}));
+    EXPECT_TRUE(White(hiDpi, {800, 598}, {800, 603}));
 }
 
 // Drawing far outside is clipped away; later drawing still lands right.
@@ -160,13 +157,13 @@ TEST(QtSurface, ClippedLinesAndHugeCirclesKeepTheirCourse) {
     // The diagonal inks its pixels about half; one pixel off leaves white.
     for (QPoint p : {QPoint(400, 300), QPoint(150, 50), QPoint(550, 450)})
         EXPECT_LT(qGreen(image.pixel(p)), 140) << p.x() << "," << p.y();
-    EXPECT_TRUE(White(image, {{403, 300}, {400, 303}}));
+    EXPECT_TRUE(White(image, {403, 300}, {400, 303}));
     EXPECT_EQ(image.pixelColor(0, 100), kRedPx);
     EXPECT_EQ(image.pixelColor(799, 100), kRedPx);
     // Radius 2e7 with its top on pixel (400, 300).
     const QImage circle = Drawn("Circle 6007.5 20004507.5 2e7");
     EXPECT_LT(qGreen(circle.pixel(400, 300)), 100);
-    EXPECT_TRUE(White(circle, {{400, 295}, {400, 305}}));
+    EXPECT_TRUE(White(circle, {400, 295}, {400, 305}));
 }
 
 TEST(QtSurface, PSetMarksOnePixelExceptWhiteOnWhite) {
@@ -208,20 +205,27 @@ TEST(QtSurface, TextStartsAtTheCurrentPointInTheForeColour) {
         EXPECT_EQ(onBox.pixelColor(p), QColor(224, 255, 224)) << "no text box";
 }
 
+// A null image keeps the state only; the current point moves on every
+// surface alike, so that a trace and a picture agree on where text goes.
 TEST(QtSurface, CurrentPointAgreesWithTheRecordingSurface) {
-    QImage image(800, 600, QImage::Format_ARGB32_Premultiplied);
-    QtSurface q(image);
+    QImage image(800, 600, QImage::Format_ARGB32_Premultiplied), none;
+    QtSurface q(image), n(none);
     RecordingSurface r;
-    for (DrawingSurface *s : std::vector<DrawingSurface *>{&q, &r}) {
+    EXPECT_FALSE(n.IsActive());
+    Draw(n,
+         "Cls;Line 1 2 3 4;Circle 1 2 3;FilledBox 1 2 3 4;PrintText x;Flush");
+    EXPECT_FLOAT_EQ(n.CurrentY(), 4 + 240);
+    for (DrawingSurface *s : std::vector<DrawingSurface *>{&q, &n, &r}) {
         s->PSet(500, 6700, kWhite);
         s->PrintText("Unlimited");
         s->SetFontSize(8);
         s->PrintNumber(1340);
         s->PrintText("");
     }
-    EXPECT_EQ(QPointF(q.CurrentX(), q.CurrentY()),
-              QPointF(r.currentX, r.currentY));
-    EXPECT_FLOAT_EQ(q.CurrentY(), 6700 + 240 + 192 + 192);
+    for (QtSurface *s : {&q, &n})
+        EXPECT_EQ(QPointF(s->CurrentX(), s->CurrentY()),
+                  QPointF(r.currentX, r.currentY));
+    EXPECT_FLOAT_EQ(r.currentY, 6700 + 240 + 192 + 192);
 }
 
 // Counts the polylines (their points) and every other drawing call; Qt
@@ -235,6 +239,7 @@ struct CountingEngine : QPaintEngine {
     void drawPolygon(const QPointF *, int n, PolygonDrawMode m) override {
         m == PolylineMode ? polylines.push_back(n) : void(++other);
     }
+    void drawLines(const QLineF *, int) override { ++other; }
     void drawPath(const QPainterPath &) override { ++other; }
     void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {
         ++other;
@@ -279,7 +284,7 @@ TEST(QtSurface, ConnectedSegmentsAreBatchedIntoPolylinesOf128Points) {
     for (const auto &[script, polylines, other] : rows) {
         SCOPED_TRACE(script);
         CountingDevice device;
-        Draw(*std::make_unique<QtSurface>(device), script);
+        Draw(*std::make_unique<QtSurface>(device), script); // ended: flushed
         EXPECT_EQ(device.engine.polylines, polylines);
         EXPECT_EQ(device.engine.other, other);
     }
@@ -302,16 +307,6 @@ TEST(QtSurface, WritesSvgAndIgnoresDrawingAfterTheEnd) {
     EXPECT_TRUE(out.contains("polyline") &&
                 out.contains("100,100 200,100 200,200"))
         << out.constData();
-}
-
-TEST(QtSurface, NullImageKeepsStateOnly) {
-    QImage image;
-    QtSurface s(image);
-    EXPECT_FALSE(s.IsActive());
-    Draw(s,
-         "Cls;Line 1 2 3 4;Circle 1 2 3;FilledBox 1 2 3 4;PrintText x;Flush");
-    EXPECT_FLOAT_EQ(s.CurrentX(), 0);
-    EXPECT_FLOAT_EQ(s.CurrentY(), 4 + 240);
 }
 
 } // namespace

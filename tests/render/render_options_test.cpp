@@ -88,7 +88,8 @@ TEST_F(RenderOptionsTest, EveryOverrideReachesTheSession) {
     for (int on : {s.ringsOn, s.compassOn, s.gridOn, s.distanceUnit,
                    s.licensedOnly, s.showNew, s.showXenva2, s.showDeleted})
         EXPECT_EQ(on, 1);
-    EXPECT_EQ(s.showShort + s.showLong, 0);
+    for (int off : {s.showShort, s.showLong})
+        EXPECT_EQ(off, 0);
 }
 
 } // namespace
