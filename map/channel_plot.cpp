@@ -4,6 +4,7 @@
 
 #include "core/number_text.h"
 #include "map/map_layers.h"
+#include "map/pattern_outline.h"
 #include "stations/channel_file.h"
 #include "stations/pattern.h"
 
