@@ -95,6 +95,7 @@ bool TextFileReader::Open(const std::string &path) {
     buffer_.resize(kBufferSize);
     pos_ = 0;
     len_ = 0;
+    lineNumber_ = 0;
     eof_ = false;
     failed_ = false;
     return true;
@@ -138,23 +139,29 @@ bool TextFileReader::ReadLine(std::string &line) {
     if (AtEnd()) {
         return false;
     }
+    ++lineNumber_;
+    const char stop = ends_ == LineEnds::Lf ? '\n' : '\r';
     for (;;) {
         const char *start = buffer_.data() + pos_;
         const std::size_t available = len_ - pos_;
-        const void *cr = std::memchr(start, '\r', available);
+        const void *end = std::memchr(start, stop, available);
         const std::size_t take =
-            cr != nullptr ? static_cast<std::size_t>(
-                                static_cast<const char *>(cr) - start)
-                          : available;
+            end != nullptr ? static_cast<std::size_t>(
+                                 static_cast<const char *>(end) - start)
+                           : available;
         // Past the limit the rest of the line is read and dropped.
         const std::size_t room = kMaxLineLength - line.size();
         line.append(start, std::min(take, room));
         pos_ += take;
-        if (cr != nullptr) {
-            ++pos_; // the CR
-            // A LF right after the CR, possibly in the next block, belongs to
-            // the line end.
-            if (!AtEnd() && buffer_[pos_] == '\n') {
+        if (end != nullptr) {
+            ++pos_; // the CR or LF
+            if (ends_ == LineEnds::Lf) {
+                if (!line.empty() && line.back() == '\r') {
+                    line.pop_back();
+                }
+            } else if (!AtEnd() && buffer_[pos_] == '\n') {
+                // A LF right after the CR, possibly in the next block,
+                // belongs to the line end.
                 ++pos_;
             }
             return true;

@@ -18,13 +18,18 @@ std::string ResolveFileNoCase(const std::string &dir, const std::string &name);
 // Joins a directory and a file name ("" dir: the name alone).
 std::string JoinPath(const std::string &dir, const std::string &name);
 
+// How lines end. The program's own files end a line at CR LF or a lone CR;
+// the public station lists it imports come from Unix systems and end lines
+// at LF (a CR before it is dropped).
+enum class LineEnds { CrOrCrLf, Lf };
+
 class TextFileReader {
   public:
     // Lines are cut at this length (line lengths are 16-bit counts in the
     // data formats); the rest of an overlong line is skipped.
     static constexpr std::size_t kMaxLineLength = 32767;
 
-    TextFileReader() = default;
+    explicit TextFileReader(LineEnds ends = LineEnds::CrOrCrLf) : ends_(ends) {}
     ~TextFileReader();
     TextFileReader(const TextFileReader &) = delete;
     TextFileReader &operator=(const TextFileReader &) = delete;
@@ -37,16 +42,20 @@ class TextFileReader {
     bool AtEnd();
     // Reads the next line into `line` (its storage is reused); false at end.
     bool ReadLine(std::string &line);
+    // 1-based number of the line last returned by ReadLine.
+    long LineNumber() const { return lineNumber_; }
     // True when the operating system reported a read error.
     bool Failed() const { return failed_; }
     void Close();
 
   private:
     bool Fill();
+    LineEnds ends_;
     std::FILE *file_ = nullptr;
     std::vector<char> buffer_;
     std::size_t pos_ = 0;
     std::size_t len_ = 0;
+    long lineNumber_ = 0;
     bool eof_ = false;
     bool failed_ = false;
 };

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <filesystem>
@@ -181,12 +182,15 @@ class TextFileTest : public ::testing::Test {
         return (dir_ / name).string();
     }
     // Every line of a file holding `bytes`, each followed by '|'.
-    std::string ReadAll(const std::string &bytes) {
-        TextFileReader reader;
+    std::string ReadAll(const std::string &bytes,
+                        LineEnds ends = LineEnds::CrOrCrLf) {
+        TextFileReader reader(ends);
         std::string lines, line;
         EXPECT_TRUE(reader.Open(Write("lines.txt", bytes)));
         while (reader.ReadLine(line)) {
             lines += line + '|';
+            EXPECT_EQ(reader.LineNumber(),
+                      std::count(lines.begin(), lines.end(), '|'));
         }
         EXPECT_TRUE(reader.AtEnd() && !reader.Failed());
         return lines;
@@ -213,6 +217,8 @@ TEST_F(TextFileTest, LineEndsLongLinesAndNul) {
     for (const auto &[bytes, lines] : rows) {
         EXPECT_EQ(ReadAll(bytes), lines) << bytes.substr(0, 20);
     }
+    // The imported Unix lists end lines at LF, a CR before it dropped.
+    EXPECT_EQ(ReadAll("a\nb\r\nc\rd\n\nlast", LineEnds::Lf), "a|b|c\rd||last|");
     // A CR LF on every offset around the 64 KiB block edge is one line end.
     for (std::size_t before = 65530; before <= 65540; ++before) {
         EXPECT_EQ(ReadAll(std::string(before, 'x') + "\r\nnext\r\n\r\n"),

@@ -1,5 +1,7 @@
 #include "tools/import/canada_list.h"
 
+#include "core/text_file.h"
+
 #include "tools/import/import_text.h"
 
 #include <cmath>
@@ -19,7 +21,7 @@ enum Column { kFrequency, kPower, kCall, kLatitude, kLongitude, kColumns };
 
 CanadaListResult LoadCanadaList(const std::string &path, CanadaList &list,
                                 std::vector<std::string> &problems) {
-    SourceLineReader reader;
+    TextFileReader reader(LineEnds::Lf);
     if (!reader.Open(path))
         return CanadaListResult::CannotOpen;
 

@@ -7,61 +7,6 @@
 
 namespace tavik::import {
 
-SourceLineReader::~SourceLineReader() {
-    if (file_)
-        std::fclose(file_);
-}
-
-bool SourceLineReader::Open(const std::string &path) {
-    if (file_)
-        std::fclose(file_);
-    file_ = std::fopen(path.c_str(), "rb");
-    buffer_.resize(1 << 16);
-    pos_ = len_ = 0;
-    lineNumber_ = 0;
-    failed_ = false;
-    return file_ != nullptr;
-}
-
-bool SourceLineReader::Fill() {
-    if (!file_)
-        return false;
-    len_ = std::fread(buffer_.data(), 1, buffer_.size(), file_);
-    pos_ = 0;
-    if (len_ == 0 && std::ferror(file_))
-        failed_ = true;
-    return len_ > 0;
-}
-
-bool SourceLineReader::ReadLine(std::string &line) {
-    line.clear();
-    bool any = false;
-    for (;;) {
-        if (pos_ == len_ && !Fill())
-            break;
-        any = true;
-        const char *begin = buffer_.data() + pos_;
-        const char *end = buffer_.data() + len_;
-        const char *nl = static_cast<const char *>(
-            std::memchr(begin, '\n', static_cast<std::size_t>(end - begin)));
-        const char *stop = nl ? nl : end;
-        std::size_t room = kMaxLineLength - line.size();
-        std::size_t take = static_cast<std::size_t>(stop - begin);
-        line.append(begin, take < room ? take : room);
-        pos_ = static_cast<std::size_t>(stop - buffer_.data());
-        if (nl) {
-            ++pos_;
-            break;
-        }
-    }
-    if (!any)
-        return false;
-    if (!line.empty() && line.back() == '\r')
-        line.pop_back();
-    ++lineNumber_;
-    return true;
-}
-
 std::string_view Trim(std::string_view text) {
     std::size_t b = 0, e = text.size();
     while (b < e && (text[b] == ' ' || text[b] == '\t' || text[b] == '\r'))

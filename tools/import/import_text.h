@@ -3,43 +3,12 @@
 // by line, cutting fixed columns and delimited fields, strict number reading,
 // and the compact number and field text that the channel files hold.
 
-#include <cstdio>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace tavik::import {
-
-// Reads a source list line by line. Unlike the program's own reader, a line
-// ends at LF (the source lists come from Unix systems); a CR before the LF is
-// dropped. The line's storage is reused from call to call.
-class SourceLineReader {
-  public:
-    // Lines longer than this are cut; the rest of such a line is skipped.
-    static constexpr std::size_t kMaxLineLength = 1 << 20;
-
-    SourceLineReader() = default;
-    ~SourceLineReader();
-    SourceLineReader(const SourceLineReader &) = delete;
-    SourceLineReader &operator=(const SourceLineReader &) = delete;
-
-    bool Open(const std::string &path);
-    // False at the end of the file or after a read error.
-    bool ReadLine(std::string &line);
-    // 1-based number of the line last returned by ReadLine.
-    long LineNumber() const { return lineNumber_; }
-    bool Failed() const { return failed_; }
-
-  private:
-    bool Fill();
-    std::FILE *file_ = nullptr;
-    std::vector<char> buffer_;
-    std::size_t pos_ = 0;
-    std::size_t len_ = 0;
-    long lineNumber_ = 0;
-    bool failed_ = false;
-};
 
 std::string_view Trim(std::string_view text);
 

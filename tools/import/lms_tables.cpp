@@ -1,5 +1,7 @@
 #include "tools/import/lms_tables.h"
 
+#include "core/text_file.h"
+
 #include "tools/import/import_text.h"
 
 #include <algorithm>
@@ -58,7 +60,7 @@ LmsLoadResult ReadTable(const std::string &path, const char *table,
                         std::initializer_list<ColumnNames> columns,
                         std::vector<std::string> &problems, std::string &error,
                         int &badLines, OnRow onRow) {
-    SourceLineReader reader;
+    TextFileReader reader(LineEnds::Lf);
     if (!reader.Open(path)) {
         error = "LMS table " + path + " cannot be opened";
         return LmsLoadResult::CannotRead;

@@ -1,5 +1,7 @@
 #include "tools/import/places.h"
 
+#include "core/text_file.h"
+
 #include "tools/import/import_text.h"
 
 #include <cmath>
@@ -8,7 +10,7 @@ namespace tavik::import {
 
 bool LoadPlaces(const std::string &path, std::vector<Place> &places,
                 std::vector<std::string> &problems) {
-    SourceLineReader reader;
+    TextFileReader reader(LineEnds::Lf);
     if (!reader.Open(path))
         return false;
     std::string line;

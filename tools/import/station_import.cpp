@@ -1,5 +1,7 @@
 #include "tools/import/station_import.h"
 
+#include "core/text_file.h"
+
 #include "tools/import/canada_list.h"
 #include "tools/import/fcc_list.h"
 #include "tools/import/import_text.h"
@@ -69,7 +71,7 @@ struct Inputs {
 ImportResult ReadInputs(const ImportOptions &opts, Inputs &in,
                         ImportSummary &summary) {
     if (!opts.fccPath.empty()) {
-        SourceLineReader reader;
+        TextFileReader reader(LineEnds::Lf);
         if (!reader.Open(opts.fccPath)) {
             summary.error = "FCC list " + opts.fccPath + " cannot be opened";
             return ImportResult::InputFailed;
