@@ -1,6 +1,5 @@
-// The bundled channel files and call-sign lists: read by the program's own
-// reader without a failure, as many US records per channel as the FCC list
-// has, and the counts that data/README.md states.
+// The bundled channel files and call-sign lists: read by the program's reader
+// without a failure, US records per channel as in the FCC list, README counts.
 
 #include "stations/channel_file.h"
 
@@ -9,22 +8,20 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <regex>
 
 namespace tavik {
 namespace {
 
 const std::string kDataDir = TAVIK_SOURCE_DIR "/data";
 
-struct Bundled {
-    std::map<int, int> usa; // channel kHz -> records
-    int records = 0, canada = 0, stationLines = 0;
-    int withoutTowers = 0; // directional records whose array is not known
-};
-
-// Every channel file, read record by record as the channel plot reads it,
-// and its station lines counted in the text: second field USA or Canada.
-Bundled ReadChannelFiles() {
-    Bundled bundled;
+// Each channel file read as the channel plot reads it, its station lines
+// (second field USA or Canada) counted in the text, and the call-sign lists'
+// lines; counts named as in data/README.md, US records per channel in `usa`.
+std::map<std::string, int> ReadBundled(std::map<int, int> &usa) {
+    std::map<std::string, int> count;
+    const std::regex station("^[^,]*,(USA|Canada),");
+    int stationLines = 0;
     for (int khz = 530; khz <= 1700; khz += 10) {
         const std::string name = ChannelFileName(static_cast<float>(khz));
         ChannelFile file;
@@ -32,34 +29,40 @@ Bundled ReadChannelFiles() {
         StationRecord record;
         ReadResult result;
         while ((result = file.ReadStation(record)) == ReadResult::Record) {
-            ++bundled.records;
-            bundled.withoutTowers += record.Towers == 0;
-            if (record.Country == "USA")
-                ++bundled.usa[khz];
-            else if (record.Country == "Canada")
-                ++bundled.canada;
-            else
-                ADD_FAILURE()
-                    << name << ": " << record.Call << " of " << record.Country;
+            ++count["Records"];
+            count["Directional records without towers"] += record.Towers == 0;
+            // A country the README does not count fails the comparison.
+            ++count[record.Country + " records"];
+            usa[khz] += record.Country == "USA";
         }
         EXPECT_EQ(result, ReadResult::End) << name;
         std::ifstream in(kDataDir + "/" + name, std::ios::binary);
-        for (std::string line; std::getline(in, line);) {
-            EXPECT_TRUE(!line.empty() && line.back() == '\r') << name << line;
-            const std::size_t comma = line.find(',');
-            bundled.stationLines += comma != std::string::npos &&
-                                    (line.compare(comma, 5, ",USA,") == 0 ||
-                                     line.compare(comma, 8, ",Canada,") == 0);
-        }
+        for (std::string line; std::getline(in, line);)
+            stationLines += std::regex_search(line, station);
     }
-    return bundled;
+    // No record lost to a tower count that does not match its tower lines.
+    EXPECT_EQ(count["Records"], stationLines);
+    for (const char *letter : {"K", "W"}) {
+        std::ifstream in(kDataDir + "/SortedCalls" + letter + "spaces.DAT");
+        for (std::string line; std::getline(in, line);)
+            count[letter + std::string(" calls")] += !line.empty();
+    }
+    return count;
 }
 
-TEST(BundledData, EveryChannelFileReadsToItsEndWithoutFailure) {
-    const Bundled bundled = ReadChannelFiles();
-    EXPECT_GT(bundled.records, 7000);
-    // No record lost to a tower count that does not match its tower lines.
-    EXPECT_EQ(bundled.records, bundled.stationLines);
+TEST(BundledData, EveryFileReadsToItsEndWithTheCountsTheReadmeStates) {
+    std::map<std::string, int> stated;
+    std::ifstream in(kDataDir + "/README.md");
+    const std::regex count("- (.+): ([0-9]+)");
+    std::smatch match;
+    for (std::string line; std::getline(in, line);)
+        if (std::regex_match(line, match, count))
+            stated[match[1]] = std::stoi(match[2]);
+    std::map<int, int> usa;
+    std::map<std::string, int> counted = ReadBundled(usa);
+    EXPECT_LE(counted["K calls"], 2356);
+    EXPECT_LE(counted["W calls"], 5000);
+    EXPECT_EQ(stated, counted);
 }
 
 TEST(BundledData, UsRecordsPerChannelMatchTheFccList) {
@@ -73,61 +76,10 @@ TEST(BundledData, UsRecordsPerChannelMatchTheFccList) {
     for (std::string line; std::getline(in, line);)
         if (line.size() > 19 && line.find_first_not_of(" \r") != line.npos)
             ++listed[std::stoi(line.substr(13, 6))];
-    const Bundled bundled = ReadChannelFiles();
+    std::map<int, int> usa;
+    ReadBundled(usa);
     for (int khz = 530; khz <= 1700; khz += 10)
-        EXPECT_EQ(bundled.usa.count(khz) ? bundled.usa.at(khz) : 0,
-                  listed.count(khz) ? listed.at(khz) : 0)
-            << khz << " kHz";
-}
-
-// Non-empty lines of a call-sign list, each checked for its layout.
-int CallListLines(const std::string &name, char letter) {
-    std::ifstream in(kDataDir + "/" + name, std::ios::binary);
-    EXPECT_TRUE(in) << name;
-    std::string previous;
-    int count = 0;
-    for (std::string line; std::getline(in, line);) {
-        if (line.empty())
-            continue;
-        SCOPED_TRACE(name + " line " + std::to_string(++count));
-        EXPECT_EQ(line.size(), 65u);
-        EXPECT_EQ(line.front(), letter);
-        EXPECT_EQ(line.back(), '\r');
-        EXPECT_LT(previous, line.substr(0, 8)) << "not sorted";
-        previous = line.substr(0, 8);
-    }
-    return count;
-}
-
-TEST(BundledData, ReadmeStatesTheCountsOfTheFiles) {
-    // "- Name: 123"
-    std::map<std::string, int> stated;
-    std::ifstream in(kDataDir + "/README.md");
-    ASSERT_TRUE(in);
-    for (std::string line; std::getline(in, line);) {
-        const std::size_t colon = line.find(": ");
-        if (line.rfind("- ", 0) == 0 && colon != std::string::npos &&
-            colon + 2 < line.size() &&
-            line.find_first_not_of("0123456789", colon + 2) == line.npos)
-            stated[line.substr(2, colon - 2)] =
-                std::stoi(line.substr(colon + 2));
-    }
-    const Bundled bundled = ReadChannelFiles();
-    int usa = 0;
-    for (const auto &entry : bundled.usa)
-        usa += entry.second;
-    const int callsK = CallListLines("SortedCallsKspaces.DAT", 'K');
-    const int callsW = CallListLines("SortedCallsWspaces.DAT", 'W');
-    EXPECT_LE(callsK, 2356);
-    EXPECT_LE(callsW, 5000);
-    ASSERT_EQ(stated.count("Records"), 1u) << "no \"- Records: N\" line";
-    EXPECT_EQ(stated["Records"], bundled.records);
-    EXPECT_EQ(stated["USA records"], usa);
-    EXPECT_EQ(stated["Canada records"], bundled.canada);
-    EXPECT_EQ(stated["K calls"], callsK);
-    EXPECT_EQ(stated["W calls"], callsW);
-    EXPECT_EQ(stated["Directional records without towers"],
-              bundled.withoutTowers);
+        EXPECT_EQ(usa[khz], listed[khz]) << khz << " kHz";
 }
 
 } // namespace
