@@ -118,63 +118,57 @@ void RecordingSurface::ShowMessage(const std::string &text) {
     ops.push_back(std::move(op));
 }
 
-std::string TraceLine(const DrawOp &op) {
-    std::string line;
-    switch (op.kind) {
+namespace {
+
+// How each operation is written: its name, how many of its numbers, whether
+// a colour follows them, or whether the rest of the line is its text.
+struct TraceForm {
+    const char *name;
+    int numbers;
+    bool colour;
+    bool text;
+};
+
+TraceForm FormOf(OpKind kind) {
+    switch (kind) {
     case OpKind::Cls:
-        line = "Cls";
-        break;
+        return {"Cls", 0, false, false};
     case OpKind::Line:
-        line = "Line";
-        for (float v : op.a)
-            AppendNumber(line, v);
-        AppendColour(line, op.colour);
-        break;
+        return {"Line", 4, true, false};
     case OpKind::LineTo:
-        line = "LineTo";
-        AppendNumber(line, op.a[0]);
-        AppendNumber(line, op.a[1]);
-        AppendColour(line, op.colour);
-        break;
+        return {"LineTo", 2, true, false};
     case OpKind::FilledBox:
-        line = "FilledBox";
-        for (float v : op.a)
-            AppendNumber(line, v);
-        AppendColour(line, op.colour);
-        break;
+        return {"FilledBox", 4, true, false};
     case OpKind::Circle:
-        line = "Circle";
-        AppendNumber(line, op.a[0]);
-        AppendNumber(line, op.a[1]);
-        AppendNumber(line, op.a[2]);
-        AppendColour(line, op.colour);
-        break;
+        return {"Circle", 3, true, false};
     case OpKind::PSet:
-        line = "PSet";
-        AppendNumber(line, op.a[0]);
-        AppendNumber(line, op.a[1]);
-        AppendColour(line, op.colour);
-        break;
+        return {"PSet", 2, true, false};
     case OpKind::PrintText:
-        line = "PrintText ";
-        AppendEscaped(line, op.text);
-        break;
+        return {"PrintText", 0, false, true};
     case OpKind::SetForeColor:
-        line = "SetForeColor";
-        AppendColour(line, op.colour);
-        break;
+        return {"SetForeColor", 0, true, false};
     case OpKind::SetFontSize:
-        line = "SetFontSize";
-        AppendNumber(line, op.a[0]);
-        break;
+        return {"SetFontSize", 1, false, false};
     case OpKind::SetDrawWidth:
-        line = "SetDrawWidth";
-        AppendNumber(line, op.a[0]);
-        break;
+        return {"SetDrawWidth", 1, false, false};
     case OpKind::Message:
-        line = "Message ";
+        return {"Message", 0, false, true};
+    }
+    return {"?", 0, false, false};
+}
+
+} // namespace
+
+std::string TraceLine(const DrawOp &op) {
+    const TraceForm form = FormOf(op.kind);
+    std::string line = form.name;
+    for (int i = 0; i < form.numbers; ++i)
+        AppendNumber(line, op.a[i]);
+    if (form.colour)
+        AppendColour(line, op.colour);
+    if (form.text) {
+        line += ' ';
         AppendEscaped(line, op.text);
-        break;
     }
     return line;
 }
