@@ -30,19 +30,12 @@ bool PlotOneChannel(MapContext &map, ChannelFile &file, int channel,
     const MapView view = map.View();
     const ShowFlags flags = map.settings.Flags();
     DrawingSurface &surface = map.surface;
-    for (;;) {
-        switch (file.ReadStation(record)) {
-        case ReadResult::End:
+    return ForEachStation(file, record, [&](const StationRecord &station) {
+        if (!PassesClassFilters(station.Call, flags)) {
             return true;
-        case ReadResult::Failure:
-            return false;
-        case ReadResult::Record:
-            break;
         }
-        if (!PassesClassFilters(record.Call, flags)) {
-            continue;
-        }
-        const MapPoint p = MapPosition(view, record.Latitude, record.Longitude);
+        const MapPoint p =
+            MapPosition(view, station.Latitude, station.Longitude);
         if (!std::isfinite(p.x) || !std::isfinite(p.y)) {
             return false;
         }
@@ -55,7 +48,8 @@ bool PlotOneChannel(MapContext &map, ChannelFile &file, int channel,
         surface.Line(p.x - kCrossArm, p.y, p.x + kCrossArm, p.y, kRed);
         surface.Line(p.x, p.y - kCrossArm, p.x, p.y + kCrossArm, kRed);
         surface.SetDrawWidth(1);
-    }
+        return true;
+    });
 }
 
 } // namespace

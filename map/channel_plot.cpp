@@ -62,29 +62,23 @@ bool PlotStations(MapContext &map, ChannelFile &file, const std::string &name) {
     const ShowFlags flags = s.Flags();
     StationRecord record;
     PatternTable table{};
-    for (;;) {
-        switch (file.ReadStation(record)) {
-        case ReadResult::End:
+    return ForEachStation(file, record, [&](const StationRecord &station) {
+        if (!PassesHoursFilter(station, s.dayNightMode) ||
+            !PassesStatusFilter(station, s.licensedOnly) ||
+            !PassesClassFilters(station.Call, flags)) {
             return true;
-        case ReadResult::Failure:
-            return false;
-        case ReadResult::Record:
-            break;
         }
-        if (!PassesHoursFilter(record, s.dayNightMode) ||
-            !PassesStatusFilter(record, s.licensedOnly) ||
-            !PassesClassFilters(record.Call, flags)) {
-            continue;
-        }
-        const MapPoint p = MapPosition(view, record.Latitude, record.Longitude);
+        const MapPoint p =
+            MapPosition(view, station.Latitude, station.Longitude);
         if (!std::isfinite(p.x) || !std::isfinite(p.y)) {
             return false;
         }
-        if (!ComputePattern(record, table)) {
+        if (!ComputePattern(station, table)) {
             return false;
         }
-        DrawStation(map, record, table, p);
-    }
+        DrawStation(map, station, table, p);
+        return true;
+    });
 }
 
 void DrawLegend(MapContext &map) {

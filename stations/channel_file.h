@@ -97,4 +97,24 @@ class ChannelFile {
     std::string lastField_; // the field a short line repeats
 };
 
+// Reads an open file to its end and hands every station to `onStation`
+// (record by record, the record reused). `onStation` returns false to end the
+// read as a failure. Returns false on such a failure or a bad record; the
+// caller closes the file.
+template <class OnStation>
+bool ForEachStation(ChannelFile &file, StationRecord &record,
+                    OnStation &&onStation) {
+    for (;;) {
+        switch (file.ReadStation(record)) {
+        case ReadResult::End:
+            return true;
+        case ReadResult::Failure:
+            return false;
+        case ReadResult::Record:
+            if (!onStation(record))
+                return false;
+        }
+    }
+}
+
 } // namespace tavik
