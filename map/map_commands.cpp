@@ -10,11 +10,6 @@ namespace {
 constexpr double kRoot2 =
     1.41421356237309505; // sqrt(2): two presses double the scale
 
-constexpr float kMaxScale = 10000.0f;
-constexpr float kMinScale = 100.0f;
-constexpr float kMaxPatternSize = 2.0f;
-constexpr float kMinPatternSize = 0.02f;
-
 // A switch goes up by one and wraps to 0 past its top value.
 int16_t NextSwitch(int16_t value, int top) {
     const int next = value + 1;

@@ -180,11 +180,11 @@ ParseOutcome ParseRenderOptions(const std::vector<std::string> &args,
         } else if (name == "--city") {
             options.homeCity = value;
         } else if (name == "--scale") {
-            ok = ParseInRange(value, 100, 10000, number);
+            ok = ParseInRange(value, kMinScale, kMaxScale, number);
             if (ok)
                 options.scaleFactor = number;
         } else if (name == "--pattern-size") {
-            ok = ParseInRange(value, 0.02f, 2.0f, number);
+            ok = ParseInRange(value, kMinPatternSize, kMaxPatternSize, number);
             if (ok)
                 options.patternSize = number;
         } else if (name == "--day-night") {

@@ -18,12 +18,6 @@ namespace {
 constexpr const char *kWriteFailure =
     "The Tavik last-session file was not written correctly.";
 
-// Limits applied when the file is read completely and before it is written.
-constexpr float kSmallestPattern = 0.02f;
-constexpr float kLargestSavedPattern = 1.0f;
-constexpr float kSmallestScale = 100.0f;
-constexpr float kLargestScale = 10000.0f;
-
 void SetDefaults(SessionSettings &s) {
     s.channelKHz = 1080.0f;
     s.homeCity = "Dallas TX";
@@ -40,17 +34,17 @@ void SetDefaults(SessionSettings &s) {
 
 // NaN-safe: a value that is not a number ends at the lower limit.
 void HoldPatternAndScale(SessionSettings &s) {
-    if (s.patternSize > kLargestSavedPattern) {
-        s.patternSize = kLargestSavedPattern;
+    if (s.patternSize > kMaxSavedPatternSize) {
+        s.patternSize = kMaxSavedPatternSize;
     }
-    if (!(s.patternSize >= kSmallestPattern)) {
-        s.patternSize = kSmallestPattern;
+    if (!(s.patternSize >= kMinPatternSize)) {
+        s.patternSize = kMinPatternSize;
     }
-    if (s.scaleFactor > kLargestScale) {
-        s.scaleFactor = kLargestScale;
+    if (s.scaleFactor > kMaxScale) {
+        s.scaleFactor = kMaxScale;
     }
-    if (!(s.scaleFactor >= kSmallestScale)) {
-        s.scaleFactor = kSmallestScale;
+    if (!(s.scaleFactor >= kMinScale)) {
+        s.scaleFactor = kMinScale;
     }
 }
 
@@ -331,8 +325,10 @@ bool WriteSessionFile(SessionSettings &settings, MessageSink &messages,
 namespace tavik {
 
 void HoldToMapRanges(SessionSettings &settings) {
-    settings.scaleFactor = std::clamp(settings.scaleFactor, 100.0f, 10000.0f);
-    settings.patternSize = std::clamp(settings.patternSize, 0.02f, 2.0f);
+    settings.scaleFactor =
+        std::clamp(settings.scaleFactor, kMinScale, kMaxScale);
+    settings.patternSize =
+        std::clamp(settings.patternSize, kMinPatternSize, kMaxPatternSize);
 }
 
 } // namespace tavik

@@ -12,6 +12,14 @@ namespace tavik {
 
 constexpr const char *kSessionFileName = "Tavik.cfg";
 
+// Ranges of the view: scale (one km is scaleFactor / 75 map units) and the
+// relative pattern size, which the session file keeps at most 1.0.
+constexpr float kMinScale = 100.0f;
+constexpr float kMaxScale = 10000.0f;
+constexpr float kMinPatternSize = 0.02f;
+constexpr float kMaxPatternSize = 2.0f;
+constexpr float kMaxSavedPatternSize = 1.0f;
+
 struct SessionSettings {
     // Saved in the session file.
     float channelKHz = 0;    // kHz, 530..1700
