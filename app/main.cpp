@@ -1,6 +1,6 @@
 // tavik: the map window on the session of the working directory.
 
-#include "map/map_window.h"
+#include "map/qt/map_window.h"
 #include "session/session_settings.h"
 
 #include <QApplication>

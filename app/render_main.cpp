@@ -3,7 +3,7 @@
 // trace of every drawing operation. See README.md, "tavik-render".
 
 #include "map/map_layers.h"
-#include "map/qt_surface.h"
+#include "map/qt/qt_surface.h"
 #include "map/recording_surface.h"
 #include "map/render_options.h"
 #include "map/replay.h"

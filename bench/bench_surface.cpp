@@ -3,7 +3,7 @@
 // colours, which cannot batch, for comparison. Two shapes: a wandering line
 // like a coast (little overlap) and a spiral that crosses itself often.
 
-#include "map/qt_surface.h"
+#include "map/qt/qt_surface.h"
 
 #include <QGuiApplication>
 #include <QImage>

@@ -1,6 +1,6 @@
 // The map window driven through its menu.
 
-#include "map/map_window.h"
+#include "map/qt/map_window.h"
 
 #include <QAction>
 #include <QApplication>

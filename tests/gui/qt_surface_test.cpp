@@ -1,4 +1,4 @@
-#include "map/qt_surface.h"
+#include "map/qt/qt_surface.h"
 #include "map/recording_surface.h"
 
 #include <QImage>

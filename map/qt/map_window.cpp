@@ -1,10 +1,10 @@
-#include "map/map_window.h"
+#include "map/qt/map_window.h"
 
 #include "core/number_text.h"
 #include "dialogs/message_box.h"
 #include "dialogs/placeholder_dialog.h"
 #include "dialogs/show_stations_dialog.h"
-#include "map/qt_surface.h"
+#include "map/qt/qt_surface.h"
 
 #include <QAction>
 #include <QCoreApplication>
