@@ -1,9 +1,11 @@
 // tavik: the map window on the session of the working directory.
 
 #include "map/qt/map_window.h"
+#include "session/reference_lists.h"
 #include "session/session_settings.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFont>
 
 int main(int argc, char **argv) {
@@ -18,7 +20,12 @@ int main(int argc, char **argv) {
     tavik::ReadSessionFile(settings);
     tavik::HoldToMapRanges(settings);
 
-    tavik::MapWindow window(settings);
+    // The city and call-sign lists lie beside the program.
+    tavik::ReferenceLists lists;
+    tavik::LoadReferenceLists(
+        QCoreApplication::applicationDirPath().toStdString(), lists);
+
+    tavik::MapWindow window(settings, lists);
     window.show();
     return app.exec();
 }

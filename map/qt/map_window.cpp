@@ -149,9 +149,10 @@ void MapCanvas::paintEvent(QPaintEvent *) {
 
 // --- MapWindow -------------------------------------------------------------
 
-MapWindow::MapWindow(SessionSettings &settings, MessageSink *messages,
-                     MapWindowHooks hooks, QWidget *parent)
-    : QMainWindow(parent), settings_(settings),
+MapWindow::MapWindow(SessionSettings &settings, const ReferenceLists &lists,
+                     MessageSink *messages, MapWindowHooks hooks,
+                     QWidget *parent)
+    : QMainWindow(parent), settings_(settings), lists_(lists),
       ownMessages_(messages ? nullptr : std::make_unique<MessageBoxSink>(this)),
       messages_(messages ? *messages : *ownMessages_),
       hooks_(std::move(hooks)), map_{settings_, drawing_, messages_, pen_,

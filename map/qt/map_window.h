@@ -10,6 +10,7 @@
 #include "map/map_layers.h"
 #include "map/recording_surface.h"
 #include "map/replay.h"
+#include "session/reference_lists.h"
 #include "session/session_settings.h"
 
 #include <QImage>
@@ -81,12 +82,14 @@ class MapWindow : public QMainWindow {
     static constexpr float kSavedNoticeSeconds = 3;
 
     // Draws the six map layers around the session's home at once. Data files
-    // and the session file are those of the working directory. `messages`
+    // and the session file are those of the working directory; `lists` are
+    // the reference lists loaded at start, shown by the home and distance
+    // dialogs. `messages`
     // receives the layers' failures (a message box when null); unset hooks
     // take the desktop's behaviour.
-    explicit MapWindow(SessionSettings &settings,
-                       MessageSink *messages = nullptr,
-                       MapWindowHooks hooks = {}, QWidget *parent = nullptr);
+    MapWindow(SessionSettings &settings, const ReferenceLists &lists,
+              MessageSink *messages = nullptr,
+              MapWindowHooks hooks = {}, QWidget *parent = nullptr);
     ~MapWindow() override;
 
     // The kept picture: every operation since the last Cls (the load's
@@ -126,6 +129,7 @@ class MapWindow : public QMainWindow {
     void OnMakerSite();
 
     SessionSettings &settings_;
+    const ReferenceLists &lists_;
     std::unique_ptr<MessageSink> ownMessages_;
     MessageSink &messages_;
     MapWindowHooks hooks_;

@@ -85,7 +85,7 @@ class MapWindowTest : public ::testing::Test {
             label1Shown_ = Find<QLabel>("Label1")->isVisible();
         };
         hooks.openUrl = [this](const QUrl &url) { opened_.push_back(url); };
-        window_ = std::make_unique<MapWindow>(settings_, &messages_, hooks);
+        window_ = std::make_unique<MapWindow>(settings_, lists_, &messages_, hooks);
         window_->show();
     }
     template <typename T = QAction> T *Find(const char *name) {
@@ -122,6 +122,7 @@ class MapWindowTest : public ::testing::Test {
     std::vector<float> waits_;
     std::vector<QUrl> opened_;
     bool label1Shown_ = false;
+    ReferenceLists lists_;
     std::unique_ptr<MapWindow> window_;
 };
 
