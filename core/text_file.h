@@ -4,6 +4,8 @@
 // and stays in it as a character. Files are streamed through a fixed buffer,
 // never loaded whole.
 
+#include "core/file_identity.h"
+
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -46,6 +48,8 @@ class TextFileReader {
     long LineNumber() const { return lineNumber_; }
     // True when the operating system reported a read error.
     bool Failed() const { return failed_; }
+    // The open file's identity (unknown when none is open).
+    FileIdentity Identity() const { return IdentifyOpenFile(file_); }
     void Close();
 
   private:
