@@ -217,8 +217,8 @@ TEST_F(MapWindowTest, LaterVersionCommandsShowANoticeThenDraw) {
     Open();
     const std::tuple<const char *, const char *, int> rows[] = {
         {"mnuFileAbout", "About", 0},      {"mnuOptions", "Options", 0},
-        {"mnuGetDistance", "Distance", 0}, {"mnuStationData", "GetData", 0},
-        {"mnuPrint", "Print", 0},          {"mnuHome", "Home", 1},
+        {"mnuGetDistance", "Distance", 0}, {"mnuPrint", "Print", 0},
+        {"mnuHome", "Home", 1},
         {"mnuChannel", "Channel", 2}};
     for (const auto &[item, task, legends] : rows) {
         const QString before = Trace();
