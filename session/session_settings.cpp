@@ -282,7 +282,8 @@ std::string SessionNumberText(float value) {
 }
 
 void ReadSessionFile(SessionSettings &settings, const std::string &path) {
-    TextFileReader reader;
+    // Written with CR LF, but often saved back by an editor with LF or CR.
+    TextFileReader reader(LineEnds::Any);
     if (!reader.OpenNoCase("", path)) {
         SetDefaults(settings);
         return;

@@ -145,7 +145,10 @@ TEST_F(SessionFileTest, ReadsValueLinesByPosition) {
         {L(twelve), twelve},
         {L("* c||Channel: 1340|*x: 5||" + twelve.substr(5) + "|* end"), twelve},
         {L("a:  1340 |b:  T: 1 "), "1340|T: 1|10|20|7|30|5|5|5|5|5|9"},
-        {"* LF ends no line\nChannel: 1340\n", earlier},
+        // An editor's LF or lone CR line ends read like CR LF.
+        {L(twelve, "\n"), twelve},
+        {L("* c|" + twelve, "\r"), twelve},
+        {"* c\nChannel: 1340\r\n", "1340" + earlier.substr(3)},
         {"", earlier},
         {L("1340|X|36.02"), "1340|X|36.02|20|7|30|5|5|5|5|5|9"},
         // Ended before the unit: no limits.
