@@ -66,7 +66,8 @@ void HoldToMapRanges(SessionSettings &settings);
 
 // Range-checks `settings` in place and writes the fifteen-line file (CR LF)
 // to a temporary file beside `path`, then renames it over `path`: an earlier
-// file is replaced only by a complete new one. A failure beeps and shows
+// file is replaced only by a complete new one, with its permissions. A `path`
+// that is a symbolic link is written through to the file it names. A failure beeps and shows
 // "The Tavik last-session file was not written correctly." through `messages`;
 // returns false then. `dateText` is line 2 after "* " (the local date and
 // time when empty).
