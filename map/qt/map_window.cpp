@@ -1,9 +1,13 @@
 #include "map/qt/map_window.h"
 
 #include "core/number_text.h"
+#include "dialogs/about_dialog.h"
+#include "dialogs/get_channel_dialog.h"
+#include "dialogs/get_options_dialog.h"
 #include "dialogs/message_box.h"
 #include "dialogs/placeholder_dialog.h"
 #include "dialogs/show_stations_dialog.h"
+#include "dialogs/station_data_dialog.h"
 #include "map/qt/qt_surface.h"
 
 #include <QAction>
@@ -293,10 +297,18 @@ void MapWindow::PlaceLabel1() {
 
 // --- Commands ----------------------------------------------------------------
 
-void MapWindow::OnAbout() { ShowPlaceholder(QStringLiteral("About")); }
+void MapWindow::OnAbout() {
+    AboutDialog dialog(hooks_.openUrl, this);
+    dialog.exec();
+}
 
 void MapWindow::OnExitQuit() {
-    WriteSessionFile(settings_, messages_);
+    // After a failed write the message box has said so; the note that the
+    // session was saved is shown only when it was.
+    if (!WriteSessionFile(settings_, messages_)) {
+        close();
+        return;
+    }
     PlaceLabel1();
     label1_->show();
     label1_->raise();
@@ -308,7 +320,10 @@ void MapWindow::OnExitQuit() {
     close();
 }
 
-void MapWindow::OnOptions() { ShowPlaceholder(QStringLiteral("Options")); }
+void MapWindow::OnOptions() {
+    GetOptionsDialog dialog(settings_, this);
+    dialog.exec();
+}
 
 void MapWindow::OnDistance() { ShowPlaceholder(QStringLiteral("Distance")); }
 
@@ -342,7 +357,10 @@ void MapWindow::OnHome() {
     KeepDrawing();
 }
 
-void MapWindow::OnStationData() { ShowPlaceholder(QStringLiteral("GetData")); }
+void MapWindow::OnStationData() {
+    StationDataDialog dialog(settings_, messages_, this, map_.dataDir);
+    dialog.exec();
+}
 
 void MapWindow::OnGrid() {
     ToggleGrid(map_);
@@ -350,7 +368,9 @@ void MapWindow::OnGrid() {
 }
 
 void MapWindow::OnChannel() {
-    ShowPlaceholder(QStringLiteral("Channel"));
+    // "Erase and plot" clears the drawing; the layers go over what is left.
+    GetChannelDialog dialog(settings_, drawing_, messages_, this);
+    dialog.exec();
     DrawMapLayers(map_);
     KeepDrawing();
 }
