@@ -6,6 +6,7 @@
 // window's kept picture.
 
 #include "core/messages.h"
+#include "core/program_info.h"
 #include "map/map_commands.h"
 #include "map/map_layers.h"
 #include "map/recording_surface.h"
@@ -24,6 +25,7 @@
 
 class QAction;
 class QLabel;
+class QPrinter;
 class QUrl;
 
 namespace tavik {
@@ -75,8 +77,7 @@ struct MapWindowHooks {
 class MapWindow : public QMainWindow {
     Q_OBJECT
   public:
-    static constexpr const char *kMakerAddress =
-        "https://oskel-software.example/";
+    static constexpr const char *kMakerAddress = ::tavik::kMakerAddress;
     static constexpr const char *kSavedNotice =
         "Session data has been saved; feedback would be nice.";
     static constexpr float kSavedNoticeSeconds = 3;
@@ -96,6 +97,9 @@ class MapWindow : public QMainWindow {
     // drawing, which has none, until the first command clears).
     const std::vector<DrawOp> &Drawing() const { return drawing_.ops; }
     const ViewMenuState &ViewMenu() const { return viewMenu_; }
+    // The printer "Print" uses, kept with its settings from one printout to
+    // the next; made when first asked for.
+    QPrinter &Printer();
 
   private:
     QAction *AddBarItem(const char *name, const char *caption,
@@ -138,6 +142,8 @@ class MapWindow : public QMainWindow {
     OutlinePen pen_;
     MapContext map_;
     ViewMenuState viewMenu_;
+
+    std::unique_ptr<QPrinter> printer_;
 
     MapCanvas *canvas_ = nullptr;
     QLabel *label1_ = nullptr;
