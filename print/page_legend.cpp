@@ -3,8 +3,8 @@
 // printed.
 
 #include "core/number_text.h"
-#include "core/program_info.h"
 #include "print/page.h"
+#include "session/version_info.h"
 
 #include <string>
 
@@ -88,8 +88,7 @@ void PrintLegend(MapContext &page) {
                 "  Home lon: " + ShortestText(s.homeLongitude));
     if (s.homeCity.size() >= kShortestShownCity)
         PrintAt(surface, 10800, "Home city: " + s.homeCity);
-    PrintAt(surface, 11100,
-            std::string(kProgramName) + " - " + kMakerAddress);
+    PrintAt(surface, 11100, std::string("Tavik - ") + kMakerWebAddress);
 }
 
 } // namespace tavik

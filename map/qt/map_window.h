@@ -6,13 +6,13 @@
 // window's kept picture.
 
 #include "core/messages.h"
-#include "core/program_info.h"
 #include "map/map_commands.h"
 #include "map/map_layers.h"
 #include "map/recording_surface.h"
 #include "map/replay.h"
 #include "session/reference_lists.h"
 #include "session/session_settings.h"
+#include "session/version_info.h"
 
 #include <QImage>
 #include <QMainWindow>
@@ -77,7 +77,7 @@ struct MapWindowHooks {
 class MapWindow : public QMainWindow {
     Q_OBJECT
   public:
-    static constexpr const char *kMakerAddress = ::tavik::kMakerAddress;
+    static constexpr const char *kMakerAddress = kMakerWebAddress;
     static constexpr const char *kSavedNotice =
         "Session data has been saved; feedback would be nice.";
     static constexpr float kSavedNoticeSeconds = 3;
