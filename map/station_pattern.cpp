@@ -105,6 +105,13 @@ void PrintAt(DrawingSurface &surface, float x, float y, std::string_view text) {
     surface.PrintText(text);
 }
 
+// Below the legend, where nothing else is drawn.
+void PrintNotice(DrawingSurface &surface, const Notice &notice) {
+    surface.SetForeColor(kBlack);
+    PrintAt(surface, 300, 8150, notice.first);
+    PrintAt(surface, 300, 8390, notice.second);
+}
+
 void DrawBearingLabels(DrawingSurface &surface) {
     surface.SetForeColor(kLabelColour);
     for (int a = 0; a < 360; a += 30) {
@@ -149,7 +156,7 @@ bool DrawStationPatternDisplay(DrawingSurface &surface,
     DrawBearingLabels(surface);
     surface.SetForeColor(kBlack);
     if (!drawn)
-        PrintAt(surface, kSquareLeft + 100, kSquareTop + 60, kNoPatternNotice);
+        PrintNotice(surface, kNoPatternNotice);
     return drawn;
 }
 
@@ -191,8 +198,7 @@ PatternShown ShowStationPattern(DrawingSurface &surface,
         });
     if (read == LookupResult::Unreadable) {
         shown = PatternShown::Unreadable;
-        surface.SetForeColor(kBlack);
-        PrintAt(surface, kSquareLeft + 100, kSquareTop + 60, kUnreadableNotice);
+        PrintNotice(surface, kUnreadableNotice);
     }
     DrawStationDataLegend(surface);
     return shown;

@@ -23,11 +23,16 @@ namespace tavik {
 constexpr float kStationDataWidth = 9000;
 constexpr float kStationDataHeight = 9000;
 
-// Shown in the display when a station's towers form no pattern, or when the
-// channel file cannot be read at the moment of the click.
-constexpr const char *kNoPatternNotice = "No pattern can be formed from "
-                                         "this station's towers.";
-constexpr const char *kUnreadableNotice = "The channel file could not be read.";
+// Two lines printed under the legend when a station's towers form no
+// pattern, or when the channel file cannot be read at the moment of the click.
+struct Notice {
+    const char *first;
+    const char *second;
+};
+constexpr Notice kNoPatternNotice{"No pattern can be formed",
+                                  "from this station's towers."};
+constexpr Notice kUnreadableNotice{"The channel file could",
+                                   "not be read."};
 
 // Clears the surface and draws the grid, the station marker, the pattern in
 // the colour of `hours` ("N", "C", "D", any other), its enlargement, the

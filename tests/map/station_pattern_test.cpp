@@ -136,7 +136,8 @@ TEST(StationPatternDisplay, TowersWithoutFieldDrawNoPatternAndSaySo) {
     RecordingSurface zeroSurface;
     EXPECT_FALSE(DrawStationPatternDisplay(zeroSurface, &zero, "U"));
     for (const auto *s : {&surface, &zeroSurface}) {
-        EXPECT_EQ(s->ops.back().text, kNoPatternNotice);
+        EXPECT_EQ(s->ops[s->ops.size() - 3].text, kNoPatternNotice.first);
+        EXPECT_EQ(s->ops.back().text, kNoPatternNotice.second);
         for (const DrawOp &op : s->ops)
             EXPECT_NE(op.kind, OpKind::LineTo);
     }
