@@ -204,4 +204,23 @@ PatternShown ShowStationPattern(DrawingSurface &surface,
     return shown;
 }
 
+bool ShowStationPatternOf(DrawingSurface &surface, MessageSink &messages,
+                          const std::string &dataDir, float channelKHz,
+                          const ShowFlags &flags, std::string_view call) {
+    const StationSearch search =
+        SearchStations(dataDir, channelKHz, flags, "", messages);
+    const std::string wanted = UpperCased(TrimBlanks(call));
+    for (std::size_t i = 0; i < search.calls.size(); ++i) {
+        if (search.calls[i] == wanted) {
+            ShowStationPattern(surface, dataDir, channelKHz, flags,
+                               search.rows[i]);
+            return true;
+        }
+    }
+    if (search.completed)
+        messages.ShowMessage("No station " + wanted + " in the list of " +
+                             ShortestText(channelKHz) + " kHz");
+    return false;
+}
+
 } // namespace tavik

@@ -10,6 +10,7 @@
 // RGB(68,68,255) where it lies inside the square 4000..8000 x 4500..8500 and
 // in white outside it, and the margins around the square are blanked.
 
+#include "core/messages.h"
 #include "map/drawing_surface.h"
 #include "stations/channel_file.h"
 #include "stations/pattern.h"
@@ -57,5 +58,13 @@ enum class PatternShown { Drawn, NotFound, CannotForm, Unreadable };
 PatternShown ShowStationPattern(DrawingSurface &surface,
                                 const std::string &dataDir, float channelKHz,
                                 const ShowFlags &flags, std::string_view row);
+
+// What the window shows for the first row, in the list that an empty search
+// of the channel gives, whose call sign is `call` in any letter case: the
+// pattern display as a click on that row draws it. False, with a message
+// through `messages`, when the search fails or lists no such row.
+bool ShowStationPatternOf(DrawingSurface &surface, MessageSink &messages,
+                          const std::string &dataDir, float channelKHz,
+                          const ShowFlags &flags, std::string_view call);
 
 } // namespace tavik
