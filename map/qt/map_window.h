@@ -8,6 +8,7 @@
 #include "core/messages.h"
 #include "map/map_commands.h"
 #include "map/map_layers.h"
+#include "map/qt/maker_page.h"
 #include "map/recording_surface.h"
 #include "map/replay.h"
 #include "session/reference_lists.h"
@@ -68,15 +69,15 @@ class MapCanvas : public QWidget {
 struct MapWindowHooks {
     // Lets events run once, then waits (WaitSeconds).
     std::function<void(float seconds, const std::function<void()> &pump)> wait;
-    // Opens a web address with the desktop's handler; the result is ignored.
+    // Opens an address (the maker's page) with the desktop's handler; the
+    // result is ignored.
     std::function<void(const QUrl &)> openUrl;
 };
 
 class MapWindow : public QMainWindow {
     Q_OBJECT
   public:
-    static constexpr const char *kMakerAddress =
-        "https://oskel-software.example/";
+    static constexpr const char *kMakerAddress = kMakerWebAddress;
     static constexpr const char *kSavedNotice =
         "Session data has been saved; feedback would be nice.";
     static constexpr float kSavedNoticeSeconds = 3;
