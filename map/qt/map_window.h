@@ -13,6 +13,7 @@
 #include "map/replay.h"
 #include "session/reference_lists.h"
 #include "session/session_settings.h"
+#include "session/version_info.h"
 
 #include <QImage>
 #include <QMainWindow>
