@@ -5,17 +5,16 @@
 // on the map window and the address on the start-up and about windows open
 // it with the desktop's browser.
 
+#include "session/version_info.h"
+
 #include <QUrl>
 
 namespace tavik {
 
 constexpr const char *kMakerPageName = "Tavik.html";
-// The maker's web address: shown as text, and opened instead of the page
-// when the page is not beside the program.
-constexpr const char *kMakerWebAddress = "https://oskel-software.example/";
 
-// The page beside the program as a file URL, or the web address when the
-// page is missing.
+// The page beside the program as a file URL, or the maker's web address
+// (kMakerWebAddress) when the page is missing.
 QUrl MakerPageUrl();
 
 // Opens MakerPageUrl() with the desktop's handler; the result is not looked
