@@ -1,7 +1,5 @@
 #include "tools/import/lms_tables.h"
 
-#include "core/text_file.h"
-
 #include "tools/import/import_text.h"
 
 #include <algorithm>
