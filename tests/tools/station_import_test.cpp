@@ -154,13 +154,14 @@ TEST(Import, EveryNumberReadsBackOrItsLineIsSkippedAndNoPositionNoRecord) {
                Fcc(kCall, "WMAX", kPower, "3.4e38"),
                Fcc(kCall, "WSML", kPower, "1.5e-7"),
                Fcc(kCall, "WZRO", kLat, "N  0   0   0.0", kLon,
-                   "W  0   0   0.0")}));
+                   "W  0   0   0.0"),
+               Fcc(kCall, "WBLA", kLat, "", kLon, "")}));
     opts.canadaPath = Write(
         dir + "/canada.csv",
         Lines({kCanadaHeader, "\"C\",\"TX_RES\",1.0,1e71,\"CBIG\",45,-75",
                "\"C\",\"TX_RES\",1.0,3e40,\"CMAX\",45,-75",
                "\"C\",\"TX_RES\",0.73,50000,\"CKNW\",0.0,0.0",
-               "\"C\",\"TX_RES\",0.73,250,\"CKNW-AX2\",0.0,0.0",
+               "\"C\",\"TX_RES\",0.73,250,\"CKNW-AX2\",,",
                // a row with a position wins over a stronger one without
                "\"C\",\"TX_RES\",0.73,50000,\"CKXX\",0.0,0.0",
                "\"C\",\"TX_RES\",0.73,1000,\"CKXX\",49.1,-123"}));
@@ -174,10 +175,10 @@ TEST(Import, EveryNumberReadsBackOrItsLineIsSkippedAndNoPositionNoRecord) {
     EXPECT_EQ(Read(opts.outDir + "/730.DAT"),
               Rec("CKXX,Canada,CAN,UNKNOWN,L,U,49.1,123,1,0,1"));
     EXPECT_THAT(summary.withoutCoordinates,
-                ElementsAre("WZRO", "CKNW", "CKNW-AX2"));
+                ElementsAre("WZRO", "WBLA", "CKNW", "CKNW-AX2"));
     EXPECT_THAT(FormatSummary(summary),
-                HasSubstr("Left out without coordinates (0, 0): 3 (WZRO, CKNW, "
-                          "CKNW-AX2)"));
+                HasSubstr("Left out without coordinates (0, 0): 4 (WZRO, WBLA, "
+                          "CKNW, CKNW-AX2)"));
     EXPECT_THAT(summary.problems,
                 ElementsAre("fcc.txt line 1: power beyond the program's number "
                             "range; skipped",
