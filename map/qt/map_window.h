@@ -25,6 +25,7 @@
 
 class QAction;
 class QLabel;
+class QPrinter;
 class QUrl;
 
 namespace tavik {
@@ -96,6 +97,9 @@ class MapWindow : public QMainWindow {
     // drawing, which has none, until the first command clears).
     const std::vector<DrawOp> &Drawing() const { return drawing_.ops; }
     const ViewMenuState &ViewMenu() const { return viewMenu_; }
+    // The printer "Print" uses, kept with its settings from one printout to
+    // the next; made when first asked for.
+    QPrinter &Printer();
 
   private:
     QAction *AddBarItem(const char *name, const char *caption,
@@ -138,6 +142,8 @@ class MapWindow : public QMainWindow {
     OutlinePen pen_;
     MapContext map_;
     ViewMenuState viewMenu_;
+
+    std::unique_ptr<QPrinter> printer_;
 
     MapCanvas *canvas_ = nullptr;
     QLabel *label1_ = nullptr;
