@@ -6,7 +6,7 @@
 #include "map/qt/qt_surface.h"
 #include "map/recording_surface.h"
 #include "map/render_options.h"
-#include "map/replay.h"
+#include "map/kept_picture.h"
 #include "session/session_settings.h"
 
 #include <QGuiApplication>

@@ -1,5 +1,7 @@
 #include "core/geodesy.h"
 
+#include "core/placement.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -11,8 +13,6 @@ namespace {
 constexpr double kHalfPi = 1.5707963267949;
 // pi to 9 digits: the arc cosine of -1.
 constexpr double kPiShort = 3.14159265;
-// Degrees per radian of the map-position step.
-constexpr double kMapDegPerRad = 57.29578;
 
 } // namespace
 
@@ -85,15 +85,9 @@ float ClampToMap(float v) {
 
 MapPoint MapPositionUnclamped(const MapView &view, float lat, float lonWest,
                               double kmPerDegree) {
-    const DistanceBearing db = GreatCircle(
-        view.homeLatitude, view.homeLongitude, -lonWest, lat, kmPerDegree);
-    const double r = db.distanceKm * view.scaleFactor / 75.0;
-    const double angle = db.bearingDeg / kMapDegPerRad;
-    // Far beyond the clamp square; keeps the conversion to single in range.
-    constexpr double kFar = 1e30;
-    const double x = std::clamp(kMapCentreX + r * std::sin(angle), -kFar, kFar);
-    const double y = std::clamp(kMapCentreY - r * std::cos(angle), -kFar, kFar);
-    return {static_cast<float>(x), static_cast<float>(y)};
+    Placement placement;
+    placement.kmPerDegree = kmPerDegree;
+    return PlaceUnlimited(placement, view, lat, lonWest);
 }
 
 MapPoint MapPosition(const MapView &view, float lat, float lonWest,

@@ -295,13 +295,13 @@ TEST_F(MapWindowTest, CanvasShowsTheKeptPictureAtAnySizeWithoutTheFiles) {
     for (const char *name : {"STATES.dat", "REGION2.dat", "1080.DAT"})
         QFile::remove(name);
     const QString kept = Trace();
-    auto *canvas = Find<MapCanvas>("mapCanvas");
+    auto *canvas = Find<PictureCanvas>("mapCanvas");
     for (const QSize size :
          {QSize(400, 300), QSize(900, 300), QSize(300, 700)}) {
         SCOPED_TRACE(size.width());
         canvas->resize(size);
         const QImage image = canvas->grab().toImage();
-        const QRectF fit = canvas->MapRect();
+        const QRectF fit = canvas->PictureRect();
         EXPECT_NEAR(fit.width() / fit.height(), 4.0 / 3.0, 0.01);
         EXPECT_NEAR(
             std::max(fit.width() / size.width(), fit.height() / size.height()),
