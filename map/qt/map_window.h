@@ -2,23 +2,19 @@
 // frmPlot, "Tavik - Plot": the program's main window. It shows the map,
 // holds the view state (the session and the enabled state of the four view
 // items) and runs the menu commands; all drawing is done by the map layers and
-// commands on a RecordingSurface, whose operations since the last Cls are the
-// window's kept picture.
+// commands into a KeptPicture, which a PictureCanvas shows.
 
 #include "core/messages.h"
 #include "map/map_commands.h"
 #include "map/map_layers.h"
-#include "map/recording_surface.h"
 #include "map/kept_picture.h"
 #include "map/qt/picture_canvas.h"
 #include "session/reference_lists.h"
 #include "session/session_settings.h"
 
-#include <QImage>
 #include <QMainWindow>
 #include <QWidget>
 
-#include <cstddef>
 #include <functional>
 #include <memory>
 #include <vector>
