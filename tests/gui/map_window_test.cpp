@@ -212,14 +212,14 @@ TEST_F(MapWindowTest, CommandsRedrawOrDrawOverTheKeptPicture) {
 }
 
 // Legends: 0 when the picture stays as it was, else the number printed
-// since a full redraw; Channel draws over what Home redrew.
+// since a full redraw.
 TEST_F(MapWindowTest, LaterVersionCommandsShowANoticeThenDraw) {
     Open();
     const std::tuple<const char *, const char *, int> rows[] = {
-        {"mnuFileAbout", "About", 0},      {"mnuOptions", "Options", 0},
-        {"mnuGetDistance", "Distance", 0}, {"mnuStationData", "GetData", 0},
-        {"mnuPrint", "Print", 0},          {"mnuHome", "Home", 1},
-        {"mnuChannel", "Channel", 2}};
+        {"mnuGetDistance", "Distance", 0},
+        {"mnuStationData", "GetData", 0},
+        {"mnuPrint", "Print", 0},
+        {"mnuHome", "Home", 1}};
     for (const auto &[item, task, legends] : rows) {
         const QString before = Trace();
         EXPECT_EQ(Answer(Find(item), "cmdOK"), QString("Tavik - ") + task);
@@ -228,6 +228,30 @@ TEST_F(MapWindowTest, LaterVersionCommandsShowANoticeThenDraw) {
         else
             EXPECT_TRUE(Redrawn() && Printed(kLegend) == legends) << item;
     }
+}
+
+// About and Options leave the picture as it is. Channel draws the layers
+// over it: "Add plot" and the frame add a second plot, "Erase and plot"
+// starts from a cleared map.
+TEST_F(MapWindowTest, DialogCommandsKeepAddToOrEraseThePicture) {
+    Open();
+    const std::tuple<const char *, const char *, const char *, int> rows[] = {
+        {"mnuFileAbout", "cmdExit", "Tavik - About", 0},
+        {"mnuOptions", "cmdExit", "Tavik - Get options", 0},
+        {"mnuChannel", "cmdExit", "Tavik - Get channel", 2},
+        {"mnuChannel", nullptr, "Tavik - Get channel", 3},
+        {"mnuChannel", "cmdErasePlot", "Tavik - Get channel", 1}};
+    for (const auto &[item, button, title, legends] : rows) {
+        SCOPED_TRACE(std::string(item) + " " + (button ? button : "frame"));
+        const QString before = Trace();
+        EXPECT_EQ(Answer(Find(item), button), title);
+        if (legends == 0)
+            EXPECT_EQ(Trace(), before);
+        else
+            EXPECT_EQ(Printed(kLegend), legends);
+        EXPECT_EQ(Count("Cls"), legends == 1 ? 1 : 0);
+    }
+    EXPECT_TRUE(Redrawn());
 }
 
 TEST_F(MapWindowTest, AllStationsAnswerDecidesTheOverview) {
