@@ -217,7 +217,6 @@ TEST_F(MapWindowTest, LaterVersionCommandsShowANoticeThenDraw) {
     Open();
     const std::tuple<const char *, const char *, int> rows[] = {
         {"mnuGetDistance", "Distance", 0},
-        {"mnuStationData", "GetData", 0},
         {"mnuPrint", "Print", 0},
         {"mnuHome", "Home", 1}};
     for (const auto &[item, task, legends] : rows) {
