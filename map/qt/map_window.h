@@ -22,6 +22,7 @@
 
 class QAction;
 class QLabel;
+class QPrinter;
 class QUrl;
 
 namespace tavik {
@@ -58,6 +59,9 @@ class MapWindow : public QMainWindow {
     // drawing, which has none, until the first command clears).
     const std::vector<DrawOp> &Drawing() const { return picture_.Ops(); }
     const ViewMenuState &ViewMenu() const { return viewMenu_; }
+    // The printer "Print" uses, kept with its settings from one printout to
+    // the next; made when first asked for.
+    QPrinter &Printer();
 
   private:
     QAction *AddBarItem(const char *name, const char *caption,
@@ -99,6 +103,8 @@ class MapWindow : public QMainWindow {
     OutlinePen pen_;
     MapContext map_;
     ViewMenuState viewMenu_;
+
+    std::unique_ptr<QPrinter> printer_;
 
     PictureCanvas *canvas_ = nullptr;
     QLabel *label1_ = nullptr;
