@@ -9,6 +9,7 @@
 #include "map/map_layers.h"
 #include "map/kept_picture.h"
 #include "map/qt/picture_canvas.h"
+#include "map/qt/maker_page.h"
 #include "session/reference_lists.h"
 #include "session/session_settings.h"
 #include "session/version_info.h"
@@ -32,7 +33,8 @@ namespace tavik {
 struct MapWindowHooks {
     // Lets events run once, then waits (WaitSeconds).
     std::function<void(float seconds, const std::function<void()> &pump)> wait;
-    // Opens a web address with the desktop's handler; the result is ignored.
+    // Opens an address (the maker's page) with the desktop's handler; the
+    // result is ignored.
     std::function<void(const QUrl &)> openUrl;
 };
 
