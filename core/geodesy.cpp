@@ -1,7 +1,5 @@
 #include "core/geodesy.h"
 
-#include "core/placement.h"
-
 #include <algorithm>
 #include <cmath>
 
@@ -13,6 +11,8 @@ namespace {
 constexpr double kHalfPi = 1.5707963267949;
 // pi to 9 digits: the arc cosine of -1.
 constexpr double kPiShort = 3.14159265;
+// Degrees per radian of the map-position step.
+constexpr double kMapDegPerRad = 57.29578;
 
 } // namespace
 
@@ -83,11 +83,28 @@ float ClampToMap(float v) {
     return std::min(v, kMapClamp);
 }
 
+PolarPosition PolarFromHome(const MapView &view, float lat, float lonWest,
+                            double kmPerDegree) {
+    const DistanceBearing db = GreatCircle(
+        view.homeLatitude, view.homeLongitude, -lonWest, lat, kmPerDegree);
+    const double angle = db.bearingDeg / kMapDegPerRad;
+    return {db.distanceKm, std::sin(angle), std::cos(angle)};
+}
+
+MapPoint PlaceOnMap(const PolarPosition &p, float scaleFactor, float centreX,
+                    float centreY) {
+    const double r = p.distanceKm * scaleFactor / 75.0;
+    // Far beyond the clamp square; keeps the conversion to single in range.
+    constexpr double kFar = 1e30;
+    const double x = std::clamp(centreX + r * p.sinBearing, -kFar, kFar);
+    const double y = std::clamp(centreY - r * p.cosBearing, -kFar, kFar);
+    return {static_cast<float>(x), static_cast<float>(y)};
+}
+
 MapPoint MapPositionUnclamped(const MapView &view, float lat, float lonWest,
                               double kmPerDegree) {
-    Placement placement;
-    placement.kmPerDegree = kmPerDegree;
-    return PlaceUnlimited(placement, view, lat, lonWest);
+    return PlaceOnMap(PolarFromHome(view, lat, lonWest, kmPerDegree),
+                      view.scaleFactor);
 }
 
 MapPoint MapPosition(const MapView &view, float lat, float lonWest,

@@ -1,29 +1,12 @@
 #include "core/placement.h"
 
-#include <algorithm>
-#include <cmath>
-
 namespace tavik {
-
-namespace {
-// Degrees per radian of the placing step, the literal 57.29578.
-constexpr double kPlaceDegPerRad = 57.29578;
-// Far beyond the clamp square; keeps the conversion to single in range.
-constexpr double kFar = 1e30;
-} // namespace
 
 MapPoint PlaceUnlimited(const Placement &placement, const MapView &view,
                         float lat, float lonWest) {
-    const DistanceBearing db =
-        GreatCircle(view.homeLatitude, view.homeLongitude, -lonWest, lat,
-                    placement.kmPerDegree);
-    const double r = db.distanceKm * view.scaleFactor / 75.0;
-    const double angle = db.bearingDeg / kPlaceDegPerRad;
-    const double x =
-        std::clamp(placement.centreX + r * std::sin(angle), -kFar, kFar);
-    const double y =
-        std::clamp(placement.centreY - r * std::cos(angle), -kFar, kFar);
-    return {static_cast<float>(x), static_cast<float>(y)};
+    return PlaceOnMap(
+        PolarFromHome(view, lat, lonWest, placement.kmPerDegree),
+        view.scaleFactor, placement.centreX, placement.centreY);
 }
 
 MapPoint Limit(const Placement &placement, MapPoint p) {
