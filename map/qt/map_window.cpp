@@ -1,6 +1,8 @@
 #include "map/qt/map_window.h"
 
 #include "core/number_text.h"
+#include "dialogs/get_distance_dialog.h"
+#include "dialogs/get_home_dialog.h"
 #include "dialogs/message_box.h"
 #include "dialogs/placeholder_dialog.h"
 #include "dialogs/show_stations_dialog.h"
@@ -310,7 +312,10 @@ void MapWindow::OnExitQuit() {
 
 void MapWindow::OnOptions() { ShowPlaceholder(QStringLiteral("Options")); }
 
-void MapWindow::OnDistance() { ShowPlaceholder(QStringLiteral("Distance")); }
+void MapWindow::OnDistance() {
+    GetDistanceDialog dialog(settings_, lists_, this);
+    dialog.exec();
+}
 
 void MapWindow::OnRings() {
     ToggleRings(map_);
@@ -337,9 +342,12 @@ void MapWindow::OnShowStations() {
 }
 
 void MapWindow::OnHome() {
-    ShowPlaceholder(QStringLiteral("Home"));
+    GetHomeDialog dialog(settings_, lists_, homeCandidate_, this);
+    dialog.exec();
     RedrawMap(map_);
     KeepDrawing();
+    if (dialog.UseMapChosen())
+        ShowPlaceholder(QStringLiteral("States"));
 }
 
 void MapWindow::OnStationData() { ShowPlaceholder(QStringLiteral("GetData")); }

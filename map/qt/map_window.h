@@ -10,6 +10,7 @@
 #include "map/map_layers.h"
 #include "map/recording_surface.h"
 #include "map/replay.h"
+#include "session/list_picks.h"
 #include "session/reference_lists.h"
 #include "session/session_settings.h"
 
@@ -138,6 +139,7 @@ class MapWindow : public QMainWindow {
     OutlinePen pen_;
     MapContext map_;
     ViewMenuState viewMenu_;
+    HomeCandidate homeCandidate_; // the home dialog's last clicked line
 
     MapCanvas *canvas_ = nullptr;
     QLabel *label1_ = nullptr;
