@@ -1,6 +1,7 @@
 // tavik-import: builds the bundled channel files and call-sign lists from the
 // public station lists. Prints a summary on standard output and every line
-// it skipped on standard error; exit status 0 when the files were written.
+// it skipped on standard error; exit status 0 when the files were written,
+// 1 (nothing changed in the output folder) when they were not.
 
 #include "tools/import/station_import.h"
 
@@ -15,9 +16,10 @@ const char kUsage[] =
     "                    [--lms DIR] [--places FILE]\n"
     "  --fcc FILE     FCC AM Query list, fixed columns (amRadioSta.txt)\n"
     "  --canada FILE  Canadian AM transmitter list, CSV with a header line\n"
-    "  --lms DIR      folder of the FCC LMS tables facility, gis_application,\n"
-    "                 gis_am_ant_sys and gis_am_towers (towers of directional\n"
-    "                 stations; without it they are written with no towers)\n"
+    "  --lms DIR      folder of the FCC's LMS dump: facility, the AM\n"
+    "                 engineering records, gis_am_ant_sys and gis_am_towers\n"
+    "                 (towers of directional stations; without it they are\n"
+    "                 written with no towers)\n"
     "  --places FILE  country,admin,name,lat,lon: province and city of the\n"
     "                 Canadian stations, from the nearest Canadian place\n"
     "  --out DIR      where 530.DAT ... 1700.DAT, SortedCallsKspaces.DAT and\n"
@@ -73,7 +75,7 @@ int main(int argc, char **argv) {
         std::fprintf(stderr, "tavik-import: %s; %s\n", summary.error.c_str(),
                      result == tavik::import::ImportResult::InputFailed
                          ? "nothing written"
-                         : "the output is incomplete");
+                         : "the previous files are left as they were");
         return 1;
     }
     std::fputs(tavik::import::FormatSummary(summary).c_str(), stdout);

@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
+#include <sys/stat.h>
 #include <system_error>
+#include <unistd.h>
 
 namespace tavik {
 
@@ -26,8 +29,43 @@ bool SameNoCase(const std::string &a, const std::string &b) {
 
 bool IsFile(const std::filesystem::path &p) {
     std::error_code ec;
-    return std::filesystem::exists(p, ec) &&
-           !std::filesystem::is_directory(p, ec);
+    return std::filesystem::is_regular_file(p, ec);
+}
+
+// Opens `path` for reading only if it is a regular file. The open itself must
+// not wait: opening a FIFO blocks until a writer comes, so it is opened
+// non-blocking, checked, and only then read normally.
+std::FILE *OpenRegularFile(const std::string &path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return nullptr;
+    }
+    struct stat st {};
+    const int flags = ::fcntl(fd, F_GETFL);
+    std::FILE *file = nullptr;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && flags != -1 &&
+        ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == 0) {
+        file = ::fdopen(fd, "rb");
+    }
+    if (file == nullptr) {
+        ::close(fd);
+    }
+    return file;
+}
+
+// Where the next line end starts in [start, start + size), or null.
+const char *FindLineEnd(const char *start, std::size_t size, LineEnds ends) {
+    switch (ends) {
+    case LineEnds::Lf:
+        return static_cast<const char *>(std::memchr(start, '\n', size));
+    case LineEnds::CrOrCrLf:
+        return static_cast<const char *>(std::memchr(start, '\r', size));
+    case LineEnds::Any:
+        break;
+    }
+    const char *end = std::find_if(start, start + size,
+                                   [](char c) { return c == '\r' || c == '\n'; });
+    return end != start + size ? end : nullptr;
 }
 
 } // namespace
@@ -88,7 +126,11 @@ TextFileReader::~TextFileReader() { Close(); }
 
 bool TextFileReader::Open(const std::string &path) {
     Close();
-    file_ = std::fopen(path.c_str(), "rb");
+    return Start(std::fopen(path.c_str(), "rb"));
+}
+
+bool TextFileReader::Start(std::FILE *file) {
+    file_ = file;
     if (file_ == nullptr) {
         return false;
     }
@@ -105,7 +147,7 @@ bool TextFileReader::OpenNoCase(const std::string &dir,
                                 const std::string &name) {
     Close();
     const std::string path = ResolveFileNoCase(dir, name);
-    return !path.empty() && Open(path);
+    return !path.empty() && Start(OpenRegularFile(path));
 }
 
 void TextFileReader::Close() {
@@ -140,15 +182,12 @@ bool TextFileReader::ReadLine(std::string &line) {
         return false;
     }
     ++lineNumber_;
-    const char stop = ends_ == LineEnds::Lf ? '\n' : '\r';
     for (;;) {
         const char *start = buffer_.data() + pos_;
         const std::size_t available = len_ - pos_;
-        const void *end = std::memchr(start, stop, available);
+        const char *end = FindLineEnd(start, available, ends_);
         const std::size_t take =
-            end != nullptr ? static_cast<std::size_t>(
-                                 static_cast<const char *>(end) - start)
-                           : available;
+            end != nullptr ? static_cast<std::size_t>(end - start) : available;
         // Past the limit the rest of the line is read and dropped.
         const std::size_t room = kMaxLineLength - line.size();
         line.append(start, std::min(take, room));
@@ -159,7 +198,7 @@ bool TextFileReader::ReadLine(std::string &line) {
                 if (!line.empty() && line.back() == '\r') {
                     line.pop_back();
                 }
-            } else if (!AtEnd() && buffer_[pos_] == '\n') {
+            } else if (*end == '\r' && !AtEnd() && buffer_[pos_] == '\n') {
                 // A LF right after the CR, possibly in the next block,
                 // belongs to the line end.
                 ++pos_;

@@ -1,8 +1,7 @@
 #pragma once
 // Sequential reading of the program's plain 8-bit text files, one line at a
-// time. A line ends at CR LF or at a lone CR; a lone LF does not end a line
-// and stays in it as a character. Files are streamed through a fixed buffer,
-// never loaded whole.
+// time, streamed through a fixed buffer, never loaded whole. Where a line
+// ends depends on the file (LineEnds).
 
 #include <cstdio>
 #include <string>
@@ -12,16 +11,18 @@ namespace tavik {
 
 // Finds `name` in `dir` without regard to letter case ("1340.dat" reaches
 // 1340.DAT). An empty dir means the working directory. Returns the path to
-// open, or "" when no such file exists.
+// open, or "" when no such regular file (or link to one) exists.
 std::string ResolveFileNoCase(const std::string &dir, const std::string &name);
 
 // Joins a directory and a file name ("" dir: the name alone).
 std::string JoinPath(const std::string &dir, const std::string &name);
 
-// How lines end. The program's own files end a line at CR LF or a lone CR;
-// the public station lists it imports come from Unix systems and end lines
-// at LF (a CR before it is dropped).
-enum class LineEnds { CrOrCrLf, Lf };
+// How lines end. The program's data files end a line at CR LF or a lone CR
+// (a lone LF stays in the line as a character); the public station lists it
+// imports come from Unix systems and end lines at LF (a CR before it is
+// dropped). The session file, which users edit, takes all three: CR LF, a
+// lone CR or a lone LF.
+enum class LineEnds { CrOrCrLf, Lf, Any };
 
 class TextFileReader {
   public:
@@ -34,8 +35,11 @@ class TextFileReader {
     TextFileReader(const TextFileReader &) = delete;
     TextFileReader &operator=(const TextFileReader &) = delete;
 
+    // Opens the file a user named (a pipe or device included).
     bool Open(const std::string &path);
-    // Opens dir/name, the name matched without regard to case.
+    // Opens the data file dir/name, the name matched without regard to case.
+    // Only a regular file (or a link to one) counts: a FIFO or a device of
+    // that name is treated as missing rather than read for ever.
     bool OpenNoCase(const std::string &dir, const std::string &name);
     bool IsOpen() const { return file_ != nullptr; }
     // True when no further line can be read.
@@ -49,6 +53,7 @@ class TextFileReader {
     void Close();
 
   private:
+    bool Start(std::FILE *file);
     bool Fill();
     LineEnds ends_;
     std::FILE *file_ = nullptr;

@@ -8,7 +8,10 @@
 #include <cmath>
 #include <cstdio>
 #include <ctime>
+#include <fcntl.h>
+#include <filesystem>
 #include <string_view>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace tavik {
@@ -186,23 +189,72 @@ std::string FileText(const SessionSettings &s, const std::string &date) {
     return t;
 }
 
-// Writes `text` to a new file beside `path`, then renames it over `path`, so
-// that a failure at any point leaves the earlier file as it was.
+// The file a path names once its symbolic links are followed (the target of
+// a dangling link too), so that a linked session file is replaced where it
+// lies and the link stays a link.
+std::string LinkTarget(const std::string &path) {
+    namespace fs = std::filesystem;
+    fs::path p(path);
+    std::error_code ec;
+    for (int depth = 0; depth < 40 && fs::is_symlink(p, ec); ++depth) {
+        const fs::path target = fs::read_symlink(p, ec);
+        if (ec) {
+            break;
+        }
+        p = target.is_absolute() ? target : p.parent_path() / target;
+    }
+    return p.string();
+}
+
+// Makes a finished rename lasting: the folder's entry is synced too. Some
+// file systems cannot sync a folder; the file itself is already synced.
+void SyncFolderOf(const std::string &path) {
+    const std::string dir = std::filesystem::path(path).parent_path().string();
+    const int fd =
+        ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+// Writes `text` to a new file beside the file `path` names, then renames it
+// over that file, so that a failure at any point leaves the earlier file as
+// it was. The new file keeps the earlier one's permissions (and owner, where
+// the process may set it).
 bool ReplaceFile(const std::string &path, const std::string &text) {
-    const std::string temp = path + "." + std::to_string(::getpid()) + ".new";
-    std::FILE *f = std::fopen(temp.c_str(), "wb");
-    if (f == nullptr) {
+    const std::string target = LinkTarget(path);
+    const std::string temp = target + "." + std::to_string(::getpid()) + ".new";
+    const int fd = ::open(temp.c_str(),
+                          O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0) {
         return false;
     }
-    bool ok = std::fwrite(text.data(), 1, text.size(), f) == text.size();
+    bool ok = true;
+    struct stat earlier {};
+    if (::stat(target.c_str(), &earlier) == 0 && S_ISREG(earlier.st_mode)) {
+        if (::fchown(fd, earlier.st_uid, earlier.st_gid) != 0) {
+            // Not allowed to another user: the new file is the writer's.
+        }
+        ok = ::fchmod(fd, earlier.st_mode & 07777) == 0;
+    }
+    std::FILE *f = ::fdopen(fd, "wb");
+    if (f == nullptr) {
+        ::close(fd);
+        std::remove(temp.c_str());
+        return false;
+    }
+    ok = std::fwrite(text.data(), 1, text.size(), f) == text.size() && ok;
     ok = std::fflush(f) == 0 && ok;
     ok = ::fsync(::fileno(f)) == 0 && ok;
     ok = std::fclose(f) == 0 && ok;
-    ok = ok && std::rename(temp.c_str(), path.c_str()) == 0;
+    ok = ok && std::rename(temp.c_str(), target.c_str()) == 0;
     if (!ok) {
         std::remove(temp.c_str());
+        return false;
     }
-    return ok;
+    SyncFolderOf(target);
+    return true;
 }
 
 } // namespace
@@ -274,7 +326,8 @@ std::string SessionNumberText(float value) {
 }
 
 void ReadSessionFile(SessionSettings &settings, const std::string &path) {
-    TextFileReader reader;
+    // Written with CR LF, but often saved back by an editor with LF or CR.
+    TextFileReader reader(LineEnds::Any);
     if (!reader.OpenNoCase("", path)) {
         SetDefaults(settings);
         return;

@@ -50,7 +50,7 @@ struct SessionSettings {
 
 // Fills `settings` from the session file at `path` (name matched without
 // regard to case), taking its value lines by position; "*" lines and empty
-// lines are skipped. A file that ends early leaves the later fields as they
+// lines are skipped. Lines may end in CR LF, CR or LF. A file that ends early leaves the later fields as they
 // were and applies no limits. Without a readable file, or with a value that
 // cannot be held (a flag beyond 16 bits, a number beyond single range), the
 // fixed defaults are set (Dallas TX, 1080 kHz, pattern size 0.2, scale 1000,
@@ -66,7 +66,8 @@ void HoldToMapRanges(SessionSettings &settings);
 
 // Range-checks `settings` in place and writes the fifteen-line file (CR LF)
 // to a temporary file beside `path`, then renames it over `path`: an earlier
-// file is replaced only by a complete new one. A failure beeps and shows
+// file is replaced only by a complete new one, with its permissions. A `path`
+// that is a symbolic link is written through to the file it names. A failure beeps and shows
 // "The Tavik last-session file was not written correctly." through `messages`;
 // returns false then. `dateText` is line 2 after "* " (the local date and
 // time when empty).

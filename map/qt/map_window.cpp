@@ -298,7 +298,12 @@ void MapWindow::PlaceLabel1() {
 void MapWindow::OnAbout() { ShowPlaceholder(QStringLiteral("About")); }
 
 void MapWindow::OnExitQuit() {
-    WriteSessionFile(settings_, messages_);
+    // After a failed write the message box has said so; the note that the
+    // session was saved is shown only when it was.
+    if (!WriteSessionFile(settings_, messages_)) {
+        close();
+        return;
+    }
     PlaceLabel1();
     label1_->show();
     label1_->raise();

@@ -82,15 +82,22 @@ bool ClipSegment(const QRectF &r, QPointF &p0, QPointF &p1) {
 }
 
 // Data files are ASCII or, rarely, Latin-1; UTF-8 is taken when the bytes
-// are valid UTF-8.
+// are valid UTF-8. Control characters (and the two non-characters U+FFFE and
+// U+FFFF) have no glyph and cannot stand in an SVG file's XML: each is shown
+// as the replacement character instead.
 QString DecodeText(std::string_view text) {
     const QByteArrayView bytes(text.data(),
                                static_cast<qsizetype>(text.size()));
     QStringDecoder utf8(QStringDecoder::Utf8);
     QString decoded = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return decoded;
-    return QString::fromLatin1(bytes);
+    if (utf8.hasError())
+        decoded = QString::fromLatin1(bytes);
+    for (QChar &c : decoded) {
+        const char16_t u = c.unicode();
+        if (u < 0x20 || u == 0x7F || u == 0xFFFE || u == 0xFFFF)
+            c = QChar::ReplacementCharacter;
+    }
+    return decoded;
 }
 
 } // namespace

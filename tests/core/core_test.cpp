@@ -11,6 +11,7 @@
 #include <fstream>
 #include <string>
 #include <tuple>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -221,13 +222,19 @@ TEST_F(TextFileTest, LineEndsLongLinesAndNul) {
     for (const auto &[bytes, lines] : rows) {
         EXPECT_EQ(ReadAll(bytes), lines) << bytes.substr(0, 20);
     }
-    // The imported Unix lists end lines at LF, a CR before it dropped.
+    // The imported Unix lists end lines at LF, a CR before it dropped; the
+    // session file takes CR LF, CR and LF alike.
     EXPECT_EQ(ReadAll("a\nb\r\nc\rd\n\nlast", LineEnds::Lf), "a|b|c\rd||last|");
+    EXPECT_EQ(ReadAll("a\nb\r\nc\rd\n\n\r\rlast", LineEnds::Any),
+              "a|b|c|d||||last|");
     // A CR LF on every offset around the 64 KiB block edge is one line end.
-    for (std::size_t before = 65530; before <= 65540; ++before) {
-        EXPECT_EQ(ReadAll(std::string(before, 'x') + "\r\nnext\r\n\r\n"),
-                  cut + "|")
-            << before;
+    for (const LineEnds ends : {LineEnds::CrOrCrLf, LineEnds::Any}) {
+        for (std::size_t before = 65530; before <= 65540; ++before) {
+            EXPECT_EQ(
+                ReadAll(std::string(before, 'x') + "\r\nnext\r\n\r\n", ends),
+                cut + "|")
+                << before;
+        }
     }
 }
 
@@ -262,6 +269,10 @@ TEST_F(TextFileTest, ResolveFileNoCase) {
     Write("Tavik.lst", "x");
     Write("d/St.Dat", "x");
     fs::create_directories(dir_ / "530.dat");
+    // Only regular files, or links to them, are data files.
+    ASSERT_EQ(::mkfifo((dir_ / "540.DAT").c_str(), 0600), 0);
+    fs::create_symlink("/dev/zero", dir_ / "STATES.dat");
+    fs::create_symlink("Tavik.lst", dir_ / "REGION2.dat");
     const fs::path before = fs::current_path();
     fs::current_path(dir_); // "" is the working directory
     // Directory, name asked, file found ("" for none).
@@ -271,13 +282,17 @@ TEST_F(TextFileTest, ResolveFileNoCase) {
         {"", "1350.DAT", ""},        {"d/", "st.dat", "d/St.Dat"},
         {"d", "ST.DAT", "d/St.Dat"}, {"", "1340.DAT", "1340.DAT"},
         {"nowhere", "1340.DAT", ""}, {"", "tAVIK.LST", "Tavik.lst"},
-        {"", "1340.dat", "1340.DAT"}};
+        {"", "1340.dat", "1340.DAT"},  {"", "540.DAT", ""},
+        {"", "states.dat", ""},          {"", "REGION2.DAT", "REGION2.dat"}};
     for (const auto &[dir, asked, found] : rows) {
         EXPECT_EQ(ResolveFileNoCase(dir, asked), found) << dir << " " << asked;
     }
     fs::current_path(before);
     const std::string d = dir_.string();
     EXPECT_EQ(ResolveFileNoCase(d, "1340.dat"), d + "/1340.DAT");
+    TextFileReader reader;
+    EXPECT_FALSE(reader.OpenNoCase(d, "540.DAT"));
+    EXPECT_TRUE(reader.OpenNoCase(d, "REGION2.dat"));
 }
 
 constexpr double kDpr = 57.29578f; // the program's degrees per radian

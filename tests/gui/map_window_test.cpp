@@ -325,6 +325,18 @@ TEST_F(MapWindowTest, ExitsSaveTheSessionAndTheFrameDoesNot) {
     EXPECT_TRUE(label1Shown_ && !label1->isVisible() && !window_->isVisible());
     EXPECT_EQ(label1->text(),
               "Session data has been saved; feedback would be nice.");
+
+    // A session file that cannot be written: its message, and no note.
+    QFile::remove("Tavik.cfg");
+    QDir().mkdir("Tavik.cfg");
+    waits_.clear();
+    label1Shown_ = false;
+    Open();
+    Trigger("mnuFileExit");
+    EXPECT_EQ(messages_.shown,
+              std::vector<std::string>(
+                  {"The Tavik last-session file was not written correctly."}));
+    EXPECT_TRUE(waits_.empty() && !label1Shown_ && !window_->isVisible());
 }
 
 TEST_F(MapWindowTest, CanvasShowsTheKeptPictureAtAnySizeWithoutTheFiles) {

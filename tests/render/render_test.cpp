@@ -7,9 +7,11 @@
 #include <QProcess>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <sys/stat.h>
 #include <string>
 #include <vector>
 
@@ -72,23 +74,42 @@ TEST_F(RenderTest, TraceHoldsTheSessionsMapAndAFailingLayerDoesNotStopIt) {
     }
     EXPECT_TRUE(trace_.startsWith("\nCls\n") && !trace_.contains("\nMessage"));
 
+    // A FIFO or a device in place of a data file counts as missing (opening
+    // it must not wait for ever): the FIFO channel file draws no station.
     QFile::remove(Path("STATES.dat"));
+    ASSERT_TRUE(QFile::link("/dev/zero", Path("STATES.dat")));
+    QFile::remove(Path("1340.DAT"));
+    ASSERT_EQ(::mkfifo(Path("1340.DAT").toLocal8Bit().constData(), 0600), 0);
     EXPECT_EQ(Render({"--trace", "trace.txt", "-o", "m.png"}), 0);
     const QString problem =
         "We had a problem plotting the USA data from STATES.dat";
-    EXPECT_EQ(err_, "tavik-render: " + problem + "\n");
+    const QString noChannel = "We had a problem plotting 1340.DAT";
+    EXPECT_EQ(err_, "tavik-render: " + problem + "\ntavik-render: " +
+                        noChannel + "\n");
     const int message = trace_.indexOf("\nMessage " + problem + "\n");
     ASSERT_NE(message, -1);
-    // No home mark after the failure; region, plot and legend still drawn.
+    // No home mark after the failure; region and legend still drawn.
     EXPECT_FALSE(trace_.contains("\nCircle 6000 4500 50 0x0000FF\n"));
-    EXPECT_GT(trace_.indexOf("\nPrintText WATO\n"), message);
-    EXPECT_GT(trace_.indexOf("\nPrintText Channel: 1340 kHz\n"), message);
+    EXPECT_GT(trace_.indexOf("\nMessage " + noChannel + "\n"), message);
+    EXPECT_FALSE(trace_.contains("\nPrintText WATO\n"));
 }
 
 TEST_F(RenderTest, ImagesHaveTheRequestedSizeAndOpen) {
     ASSERT_EQ(Render({"--size", "300x600", "-o", "map.png"}), 0);
     EXPECT_EQ(QImage(Path("map.png")).size(), QSize(300, 600));
-    ASSERT_EQ(Render({"--size", "800x600", "-o", "map.svg"}), 0);
+    // A control character in a text stays well-formed XML in the SVG.
+    ASSERT_EQ(Render({"--size", "800x600", "--city", "a\x01<b&", "-o",
+                      "map.svg"}),
+              0);
+    QFile file(Path("map.svg"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    QString texts;
+    while (xml.readNext() != QXmlStreamReader::EndDocument && !xml.hasError())
+        if (xml.isCharacters())
+            texts += xml.text();
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_TRUE(texts.contains(u"Home:  a\uFFFD<b&")) << texts.toStdString();
     QSvgRenderer svg(Path("map.svg"));
     EXPECT_TRUE(svg.isValid());
     EXPECT_EQ(svg.viewBoxF(), QRectF(0, 0, 800, 600));

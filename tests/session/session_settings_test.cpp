@@ -135,6 +135,28 @@ TEST_F(SessionFileTest, WritesFifteenLinesWithinRangesOrKeepsTheOldFile) {
     EXPECT_TRUE(written.shown.empty() && written.beeps == 0);
 }
 
+TEST_F(SessionFileTest, WritesThroughALinkKeepingThePermissions) {
+    const fs::path kept = dir_ / "real" / "kept.cfg", fresh = dir_ / "new.cfg";
+    fs::create_directories(kept.parent_path());
+    std::ofstream(kept) << "old";
+    const auto rw_r = fs::perms::owner_read | fs::perms::owner_write |
+                      fs::perms::group_read;
+    fs::permissions(kept, rw_r);
+    fs::create_symlink("real/kept.cfg", path_);
+    S s = kDallas;
+    RecordedMessages messages;
+    ASSERT_TRUE(WriteSessionFile(s, messages, path_, "d"));
+    EXPECT_TRUE(fs::is_symlink(path_));
+    EXPECT_EQ(Read(S{}), Show(kDallas));
+    EXPECT_EQ(fs::status(kept).permissions(), rw_r);
+    EXPECT_EQ(std::distance(fs::directory_iterator(kept.parent_path()), {}), 1);
+    // A dangling link: its target is created.
+    fs::remove(path_);
+    fs::create_symlink(fresh, path_);
+    ASSERT_TRUE(WriteSessionFile(s, messages, path_, "d"));
+    EXPECT_TRUE(fs::is_symlink(path_) && fs::is_regular_file(fresh));
+}
+
 TEST_F(SessionFileTest, ReadsValueLinesByPosition) {
     const std::string twelve = "1340|X|36.02|84.32|0.5|2000|1|0|1|0|1|1";
     const std::string earlier = "600|Earlier|10|20|7|30|5|5|5|5|5|9";
@@ -145,7 +167,10 @@ TEST_F(SessionFileTest, ReadsValueLinesByPosition) {
         {L(twelve), twelve},
         {L("* c||Channel: 1340|*x: 5||" + twelve.substr(5) + "|* end"), twelve},
         {L("a:  1340 |b:  T: 1 "), "1340|T: 1|10|20|7|30|5|5|5|5|5|9"},
-        {"* LF ends no line\nChannel: 1340\n", earlier},
+        // An editor's LF or lone CR line ends read like CR LF.
+        {L(twelve, "\n"), twelve},
+        {L("* c|" + twelve, "\r"), twelve},
+        {"* c\nChannel: 1340\r\n", "1340" + earlier.substr(3)},
         {"", earlier},
         {L("1340|X|36.02"), "1340|X|36.02|20|7|30|5|5|5|5|5|9"},
         // Ended before the unit: no limits.

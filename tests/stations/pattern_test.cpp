@@ -67,6 +67,20 @@ TEST(Pattern, CardioidPointsNorthWithANullSouth) {
     }
 }
 
+TEST(Pattern, UnequalRatiosAreNormalisedByTheRootOfTheSumOfSquares) {
+    // Ratios 1 and 0.5 over the cardioid's geometry: the fields are 1 and 0.5
+    // over sqrt(1.25), doubled. North they add, south they subtract, east and
+    // west they are 90 degrees apart.
+    const StationRecord record = Station(
+        "N", 1, {{"0", 1, 0, 0, 0, 0}, {"0", 0.5f, 0, -90, 90, 0}});
+    const PatternTable table = Sweep(record);
+    const float root = std::sqrt(1.25f);
+    EXPECT_FLOAT_EQ(table[0], 3 / root);
+    EXPECT_NEAR(table[90], 2.0f, 1e-5f);
+    EXPECT_NEAR(table[180], 1 / root, 1e-5f);
+    EXPECT_NEAR(table[270], 2.0f, 1e-5f);
+}
+
 TEST(Pattern, RelativeTowersMatchTheirAbsolutePlaceAndRatiosScaleAway) {
     // Tower 2 measured from tower 1 (90 east), where that puts it, and a
     // factor for every field ratio. The station data window measures only

@@ -75,10 +75,16 @@ CanadaListResult LoadCanadaList(const std::string &path, CanadaList &list,
             problem("power not a number of watts above 0");
             continue;
         }
+        const std::optional<float> kw = ToChannelSingle(*watts / 1000.0);
+        if (!kw || !(*kw > 0)) {
+            problem("power beyond the program's number range");
+            continue;
+        }
         if (!lat || !lon || std::fabs(*lat) > 90 || std::fabs(*lon) > 180) {
             problem("coordinates not degrees");
             continue;
         }
+        const bool located = *lat != 0 || *lon != 0;
         const double khz = *mhz * 1000.0;
         const int rounded = static_cast<int>(std::lround(khz));
         auto key = std::make_pair(std::string(call), rounded);
@@ -92,10 +98,15 @@ CanadaListResult LoadCanadaList(const std::string &path, CanadaList &list,
             station.powerKw = *watts / 1000.0;
             station.latitude = *lat;
             station.longitudeEast = *lon;
+            station.located = located;
             list.stations.push_back(std::move(station));
         } else {
+            // The strongest row with a position gives power and site.
             CanadaStation &station = list.stations[found->second];
-            if (*watts / 1000.0 > station.powerKw) {
+            if (located > station.located ||
+                (located == station.located &&
+                 *watts / 1000.0 > station.powerKw)) {
+                station.located = located;
                 station.powerKw = *watts / 1000.0;
                 station.latitude = *lat;
                 station.longitudeEast = *lon;

@@ -16,6 +16,9 @@ struct CanadaStation {
     double powerKw = 0;       // the largest power listed for the call, in kW
     double latitude = 0;      // degrees north, of the row with that power
     double longitudeEast = 0; // degrees east (negative: west)
+    // false when no row of the call gives a position: the list writes
+    // 0.0, 0.0 where it has none
+    bool located = true;
 };
 
 struct CanadaList {

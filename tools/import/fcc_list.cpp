@@ -49,6 +49,8 @@ const char *Describe(FccLineProblem problem) {
         return "hours not UNL, DAY, NIG or CRI";
     case FccLineProblem::BadPower:
         return "power not a number above 0";
+    case FccLineProblem::PowerOutOfRange:
+        return "power beyond the program's number range";
     case FccLineProblem::BadLatitude:
         return "latitude not hemisphere, degrees, minutes, seconds";
     case FccLineProblem::BadLongitude:
@@ -126,6 +128,9 @@ FccLineProblem ParseFccLine(std::string_view line, FccRecord &record) {
     auto power = ParseNumber(Col(line, kPower));
     if (!power || *power <= 0)
         return FccLineProblem::BadPower;
+    const std::optional<float> single = ToChannelSingle(*power);
+    if (!single || !(*single > 0))
+        return FccLineProblem::PowerOutOfRange;
     double latitude = 0, longitude = 0;
     if (!ParseDms(Col(line, kLatitude), 'N', 'S', 90.0, latitude))
         return FccLineProblem::BadLatitude;

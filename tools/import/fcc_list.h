@@ -35,6 +35,7 @@ enum class FccLineProblem {
     BadFrequency,
     BadHours,
     BadPower,
+    PowerOutOfRange, // a number, but none the program can hold (single)
     BadLatitude,
     BadLongitude,
 };

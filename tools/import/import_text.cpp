@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "core/number_text.h"
+
 namespace tavik::import {
 
 std::string_view Trim(std::string_view text) {
@@ -103,36 +105,78 @@ std::optional<long> ParseWhole(std::string_view text) {
     return value;
 }
 
-std::string CompactNumber(double value, int decimals) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    std::string out(text);
-    if (out.find('.') != std::string::npos) {
-        while (out.back() == '0')
-            out.pop_back();
-        if (out.back() == '.')
-            out.pop_back();
+std::optional<float> ToChannelSingle(double value) {
+    float single = 0;
+    if (!tavik::ToSingle(value, single) || !std::isfinite(single))
+        return std::nullopt;
+    return single;
+}
+
+namespace {
+
+// "1.5e+38" as the program's reader takes it best: "1.5E38", "1E-7".
+std::string ExponentAsRead(const char *begin, const char *end) {
+    std::string out;
+    for (const char *p = begin; p != end; ++p) {
+        if (*p != 'e') {
+            out.push_back(*p);
+            continue;
+        }
+        out.push_back('E');
+        if (p + 1 != end && (p[1] == '+' || p[1] == '-'))
+            ++p;
+        if (*p == '-')
+            out.push_back('-');
+        while (p + 2 < end && p[1] == '0') // "E-07" -> "E-7"
+            ++p;
     }
-    if (out == "-0")
-        out = "0";
     return out;
 }
 
-std::string ShortestNumber(double value) {
-    char text[64];
-    for (int precision = 1; precision <= 17; ++precision) {
-        std::snprintf(text, sizeof text, "%.*g", precision, value);
-        if (std::strtod(text, nullptr) == value)
-            break;
+// True when the program's field reading (decimal to double, then single)
+// gives exactly `single` for `text`.
+bool ReadsBackAs(const std::string &text, float single) {
+    double read = 0;
+    float stored = 0;
+    return tavik::ReadPlainNumber(text, read) && tavik::ToSingle(read, stored) &&
+           stored == single;
+}
+
+} // namespace
+
+std::optional<std::string> ShortestNumber(double value) {
+    const std::optional<float> single = ToChannelSingle(value);
+    if (!single)
+        return std::nullopt;
+    if (*single == 0)
+        return "0"; // "-0" too
+    // The shortest round trip of the single value, plain or with an
+    // exponent, whichever is shorter. The program reads through double
+    // precision, which could in principle round a text lying next to a
+    // halfway point the other way, so the text is read back as the program
+    // does and given more digits when it does not come back the same.
+    char text[48];
+    auto result = std::to_chars(text, text + sizeof text, *single);
+    std::string out = ExponentAsRead(text, result.ptr);
+    for (int digits = 9; !ReadsBackAs(out, *single) && digits <= 17; ++digits) {
+        result = std::to_chars(text, text + sizeof text, *single,
+                               std::chars_format::general, digits);
+        out = ExponentAsRead(text, result.ptr);
     }
-    std::string out(text);
-    // %g switches to an exponent for very small and large values; the
-    // program reads exponents, but plain text is easier on the eye.
-    if (out.find('e') != std::string::npos)
-        out = CompactNumber(value, 6);
-    if (out == "-0")
-        out = "0";
     return out;
+}
+
+std::optional<std::string> CompactNumber(double value, int decimals) {
+    if (!std::isfinite(value))
+        return std::nullopt;
+    // Rounded in decimal from the exact binary value (printf's rounding);
+    // from 1e15 on there are no decimals left to round away.
+    if (std::fabs(value) < 1e15 && decimals >= 0 && decimals <= 9) {
+        char text[48];
+        std::snprintf(text, sizeof text, "%.*f", decimals, value);
+        value = std::strtod(text, nullptr);
+    }
+    return ShortestNumber(value);
 }
 
 std::string ChannelFileText(std::string_view text,

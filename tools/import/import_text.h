@@ -31,11 +31,21 @@ std::optional<double> ParseNumber(std::string_view text);
 // The whole of `text` as a decimal whole number.
 std::optional<long> ParseWhole(std::string_view text);
 
-// Fixed-point text with at most `decimals` decimals and no trailing zeros:
-// 32.77972 -> "32.7797", 30 -> "30", -0.00001 -> "0".
-std::string CompactNumber(double value, int decimals);
-// Shortest decimal text that reads back to the same double: 2.5, 0.019, 10.
-std::string ShortestNumber(double value);
+// The program keeps every fractional field of a channel file in single
+// precision and refuses a file holding a value beyond that range. The value
+// as the program will hold it, or nothing when it is not finite there
+// (beyond about 3.4e38, infinite or not a number).
+std::optional<float> ToChannelSingle(double value);
+
+// Text of a number that the program reads back as exactly `value` rounded
+// to `decimals` decimals and then to single precision, with no trailing
+// zeros: 32.77972 -> "32.7797", 30 -> "30", -0.00001 -> "0". Large values
+// take an exponent ("1E30") rather than dozens of digits. Nothing when the
+// rounded value is not finite in single precision.
+std::optional<std::string> CompactNumber(double value, int decimals);
+// The shortest text that the program reads back as the same single-precision
+// value: 2.5, 0.019, 10, 1E-7, 3.4E38; nothing when there is none.
+std::optional<std::string> ShortestNumber(double value);
 
 // A text field of a channel file: the line is split on commas with empty
 // fields collapsed, so a field may hold no comma and may not be empty.

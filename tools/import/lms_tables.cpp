@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <filesystem>
 #include <initializer_list>
 
@@ -15,6 +16,8 @@ namespace {
 
 // Bad lines of one table listed by line; more than this are only counted.
 constexpr int kProblemsListedPerTable = 20;
+// The index of an optional column that the table does not have.
+constexpr std::size_t kAbsent = static_cast<std::size_t>(-1);
 
 std::string Lower(std::string_view text) {
     std::string out(text);
@@ -38,18 +41,34 @@ std::string FindTable(const std::string &dir, const std::string &table) {
     return {};
 }
 
-// Drops the "^" that may end a record, with the separator before it.
+// Drops the "|^|" (or "|^", "^") that ends a row.
 std::string_view RecordBody(std::string_view line) {
     line = Trim(line);
-    if (!line.empty() && line.back() == '^') {
-        line.remove_suffix(1);
-        if (!line.empty() && line.back() == '|')
-            line.remove_suffix(1);
-    }
+    for (std::string_view end : {"|^|", "|^", "^"})
+        if (line.size() >= end.size() &&
+            line.substr(line.size() - end.size()) == end) {
+            line.remove_suffix(end.size());
+            break;
+        }
     return line;
 }
 
-// A column read by one of its names (dumps of different years differ).
+// The column names of a table's first line, in small letters.
+std::vector<std::string> HeaderNames(const std::string &path) {
+    TextFileReader reader(LineEnds::Lf);
+    std::string line;
+    std::vector<std::string> names;
+    if (!reader.Open(path) || !reader.ReadLine(line))
+        return names;
+    std::vector<std::string_view> fields;
+    SplitFields(RecordBody(line), '|', fields);
+    for (std::string_view f : fields)
+        names.push_back(Lower(Trim(f)));
+    return names;
+}
+
+// A column read by one of its names (dumps of different years differ). A
+// column whose first name begins with '?' may be missing: it reads as "".
 using ColumnNames = std::initializer_list<const char *>;
 
 // Streams one table: finds the columns in the first line, then hands each
@@ -73,12 +92,15 @@ LmsLoadResult ReadTable(const std::string &path, const char *table,
         SplitFields(RecordBody(line), '|', fields);
         for (const ColumnNames &names : columns) {
             std::size_t found = fields.size();
+            const bool optional = **names.begin() == '?';
             for (std::size_t f = 0; f < fields.size() && found == fields.size();
                  ++f)
                 for (const char *name : names)
-                    if (Lower(Trim(fields[f])) == name)
+                    if (Lower(Trim(fields[f])) == name + (name[0] == '?'))
                         found = f;
-            if (found == fields.size())
+            if (found == fields.size() && optional)
+                found = kAbsent;
+            else if (found == fields.size())
                 missing +=
                     std::string(missing.empty() ? "" : ", ") + *names.begin();
             index.push_back(found);
@@ -95,7 +117,10 @@ LmsLoadResult ReadTable(const std::string &path, const char *table,
                 "start with the header line of the LMS dump";
         return LmsLoadResult::NoHeader;
     }
-    const std::size_t needed = *std::max_element(index.begin(), index.end());
+    std::size_t needed = 0;
+    for (std::size_t i : index)
+        if (i != kAbsent)
+            needed = std::max(needed, i);
     std::vector<std::string_view> values(index.size());
     int bad = 0;
     while (reader.ReadLine(line)) {
@@ -106,7 +131,8 @@ LmsLoadResult ReadTable(const std::string &path, const char *table,
         const char *problem = "fewer fields than the header names";
         if (fields.size() > needed) {
             for (std::size_t c = 0; c < index.size(); ++c)
-                values[c] = Trim(fields[index[c]]);
+                values[c] = index[c] == kAbsent ? std::string_view()
+                                                : Trim(fields[index[c]]);
             problem = onRow(values);
         }
         if (problem && ++bad <= kProblemsListedPerTable)
@@ -126,14 +152,15 @@ LmsLoadResult ReadTable(const std::string &path, const char *table,
     return LmsLoadResult::Read;
 }
 
-// A number field that may be blank (read as 0).
+// A number field that may be blank (read as 0); false when it is no number
+// or none that the program's single precision holds.
 bool BlankOrNumber(std::string_view text, double &value) {
     if (text.empty()) {
         value = 0;
         return true;
     }
     auto number = ParseNumber(text);
-    if (!number)
+    if (!number || !ToChannelSingle(*number))
         return false;
     value = *number;
     return true;
@@ -157,25 +184,62 @@ LmsLoadResult LmsTables::Load(const std::string &dir,
                               const std::unordered_set<long> &facilities,
                               std::vector<std::string> &problems,
                               std::string &error) {
-    const char *tables[] = {"facility", "gis_application", "gis_am_ant_sys",
-                            "gis_am_towers"};
-    std::string paths[4];
-    for (int t = 0; t < 4; ++t) {
-        paths[t] = FindTable(dir, tables[t]);
-        if (paths[t].empty()) {
-            error = std::string("LMS table ") + tables[t] + " (" + tables[t] +
-                    ", " + tables[t] + ".dat or " + tables[t] +
-                    ".txt) is not in " + dir;
+    const std::string facility = !FindTable(dir, "facility").empty()
+                                     ? FindTable(dir, "facility")
+                                     : FindTable(dir, "gis_facility");
+    const std::string systems = FindTable(dir, "gis_am_ant_sys");
+    const std::string towers = FindTable(dir, "gis_am_towers");
+    for (const auto &[path, name] :
+         {std::pair{facility, "facility"}, std::pair{systems, "gis_am_ant_sys"},
+          std::pair{towers, "gis_am_towers"}})
+        if (path.empty()) {
+            error = std::string("LMS table ") + name + " (" + name + ", " +
+                    name + ".dat or " + name + ".txt) is not in " + dir;
             return LmsLoadResult::MissingTable;
         }
+
+    // The tables that pair an application with its facility.
+    std::vector<std::string> links, engineering;
+    std::error_code ec;
+    for (const auto &entry : std::filesystem::directory_iterator(dir, ec)) {
+        const std::string path = entry.path().string();
+        if (!entry.is_regular_file(ec) || path == facility ||
+            path == systems || path == towers)
+            continue;
+        const std::vector<std::string> names = HeaderNames(path);
+        auto has = [&names](const char *name) {
+            return std::find(names.begin(), names.end(), name) != names.end();
+        };
+        if (!has("application_id") || (!has("facility_id") && !has("fac_id")))
+            continue;
+        links.push_back(path);
+        if (Lower(entry.path().filename().string()).find("eng") !=
+            std::string::npos)
+            engineering.push_back(path);
     }
-    LmsLoadResult result = LoadFacilities(paths[0], problems, error);
+    if (!engineering.empty())
+        links = engineering;
+    if (links.empty()) {
+        error = "LMS tables in " + dir +
+                ": none pairs application_id with facility_id (the AM "
+                "engineering records)";
+        return LmsLoadResult::MissingTable;
+    }
+    std::sort(links.begin(), links.end());
+
+    LmsLoadResult result = LoadFacilities(facility, problems, error);
+    for (const std::string &link : links)
+        if (result == LmsLoadResult::Read)
+            result = LoadApplications(link, facilities, problems, error);
     if (result == LmsLoadResult::Read)
-        result = LoadApplications(paths[1], facilities, problems, error);
+        result = LoadSystems(systems, problems, error);
     if (result == LmsLoadResult::Read)
-        result = LoadSystems(paths[2], problems, error);
-    if (result == LmsLoadResult::Read)
-        result = LoadTowers(paths[3], problems, error);
+        result = LoadTowers(towers, problems, error);
+    if (result == LmsLoadResult::Read && systems_.empty()) {
+        error = "LMS table " + systems +
+                " refused: not one row of it reads as an antenna system";
+        result = LmsLoadResult::NoHeader;
+    }
     return result;
 }
 
@@ -187,19 +251,21 @@ LmsLoadResult LmsTables::LoadFacilities(const std::string &path,
         {{"facility_id", "fac_id"},
          {"callsign"},
          {"fac_freq", "freq"},
-         {"service_code"}},
+         {"?service_code", "fac_service"}},
         problems, error, badLines_,
         [&](const std::vector<std::string_view> &v) -> const char * {
             auto id = ParseWhole(v[0]);
             if (!id)
                 return "facility id not a whole number";
-            if (v[3] != "AM")
+            // Without a service column every facility is taken as AM.
+            if (!v[3].empty() && v[3] != "AM")
                 return nullptr;
             amFacilities_.insert(*id);
             auto frequency = ParseNumber(v[2]);
-            if (!v[1].empty() && frequency)
+            if (!v[1].empty() && frequency && std::fabs(*frequency) < 1e9)
                 facilityByCallAndFrequency_[std::string(v[1]) + "/" +
-                                            CompactNumber(*frequency, 0)] = *id;
+                                            std::to_string(std::lround(
+                                                *frequency))] = *id;
             return nullptr;
         });
 }
@@ -207,14 +273,19 @@ LmsLoadResult LmsTables::LoadFacilities(const std::string &path,
 LmsLoadResult LmsTables::LoadApplications(
     const std::string &path, const std::unordered_set<long> &facilities,
     std::vector<std::string> &problems, std::string &error) {
+    const std::string table =
+        std::filesystem::path(path).filename().string();
     return ReadTable(
-        path, "gis_application",
-        {{"application_id"}, {"facility_id", "fac_id"}}, problems, error,
+        path, table.c_str(),
+        {{"application_id"}, {"facility_id", "fac_id"}, {"?service_code"}},
+        problems, error,
         badLines_, [&](const std::vector<std::string_view> &v) -> const char * {
             if (v[0].empty())
                 return "no application id";
             if (v[1].empty())
                 return nullptr; // an application without a facility
+            if (v[2] == "FM" || v[2] == "TV")
+                return nullptr; // another service's record
             auto id = ParseWhole(v[1]);
             if (!id)
                 return "facility id not a whole number";
@@ -267,30 +338,39 @@ LmsLoadResult LmsTables::LoadTowers(const std::string &path,
          {"phasing_deg"},
          {"spacing_deg"},
          {"orientation_deg"},
-         {"tower_ref_switch"}},
+         {"tower_ref_switch"},
+         {"?elec_hgt_deg"}},
         problems, error, badLines_,
         [&](const std::vector<std::string_view> &v) -> const char * {
             key = LmsKey(v[0]);
             auto system = systemById_.find(key);
             if (system == systemById_.end())
                 return nullptr; // a tower of a system not kept
+            LmsAntennaSystem &array = systems_[system->second];
+            // A tower that cannot be read spoils the whole array: drawn
+            // without it, the pattern would be wrong.
+            auto spoil = [&array](const char *why) {
+                if (array.unusable.empty())
+                    array.unusable = why;
+                return why;
+            };
             LmsTower tower;
             auto number = ParseWhole(v[1]);
             if (!number)
-                return "tower number not a whole number";
+                return spoil("tower number not a whole number");
             tower.number = *number;
             if (!BlankOrNumber(v[2], tower.fieldRatio) ||
                 !BlankOrNumber(v[3], tower.phase) ||
                 !BlankOrNumber(v[4], tower.spacing) ||
-                !BlankOrNumber(v[5], tower.orientation))
-                return "field ratio, phase, spacing or orientation not a "
-                       "number";
+                !BlankOrNumber(v[5], tower.orientation) ||
+                !BlankOrNumber(v[7], tower.height))
+                return spoil("field ratio, phase, spacing, orientation or "
+                             "height not a number the program can hold");
             tower.fromPrevious = v[6] == "1";
-            auto &towers = systems_[system->second].towers;
-            for (const LmsTower &t : towers)
+            for (const LmsTower &t : array.towers)
                 if (t.number == tower.number)
-                    return "tower listed twice";
-            towers.push_back(tower);
+                    return spoil("tower listed twice");
+            array.towers.push_back(tower);
             return nullptr;
         });
     for (LmsAntennaSystem &system : systems_)

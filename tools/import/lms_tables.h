@@ -1,9 +1,12 @@
 #pragma once
-// The tower arrays of directional US stations, from four tables of the FCC's
-// LMS public database: `facility`, `gis_application`, `gis_am_ant_sys` and
-// `gis_am_towers`. The tables are '|'-separated text whose first line names
-// the columns; the column order differs between dumps, so columns are found
-// by name. A record may end with a "^" field.
+// The tower arrays of directional US stations, from the FCC's LMS public
+// database. The join runs from the facility to its AM engineering records
+// (the table that pairs facility_id with application_id), to the antenna
+// systems of those applications (`gis_am_ant_sys`, current records
+// eng_record_type "C") and to their towers (`gis_am_towers` by ant_sys_id,
+// in tower_num order). The tables are '|'-separated text whose first line
+// names the columns; the column order differs between dumps, so columns are
+// found by name. Rows end in "|^|" (or "|^").
 
 #include "tools/import/fcc_list.h"
 
@@ -15,9 +18,12 @@
 namespace tavik::import {
 
 struct LmsTower {
-    long number = 0;           // tower_num, the order within the array
-    bool fromPrevious = false; // tower_ref_switch 1: measured from tower i - 1
-    double fieldRatio = 0;
+    long number = 0; // tower_num, the order within the array
+    // tower_ref_switch 1: spacing and orientation from tower i - 1; blank or
+    // 0: from the first tower
+    bool fromPrevious = false;
+    double fieldRatio = 0;  // blank reads as 0
+    double height = 0;      // elec_hgt_deg, electrical degrees
     double phase = 0;       // degrees
     double spacing = 0;     // electrical degrees
     double orientation = 0; // degrees clockwise from true north
@@ -30,6 +36,9 @@ struct LmsAntennaSystem {
     std::string domStatus;        // am_dom_status: "L" licensed, "C" permit
     std::string recordType;       // eng_record_type: "C" current
     std::vector<LmsTower> towers; // sorted by tower number
+    // Why no pattern can be formed from the towers as listed (a value that
+    // is no number or beyond single precision); "" when none.
+    std::string unusable;
 };
 
 enum class LmsLoadResult {
@@ -45,9 +54,13 @@ std::string LmsKey(std::string_view id);
 
 class LmsTables {
   public:
-    // Reads the four tables of `dir` (each named as above, bare or with a
-    // .dat or .txt extension). Applications are kept for the AM facilities
-    // of the `facility` table and for those in `facilities`. Lines that cannot
+    // Reads the tables of `dir` (each bare or with a .dat or .txt extension):
+    // `facility` (or `gis_facility`), `gis_am_ant_sys`, `gis_am_towers` and
+    // the AM engineering records: every other table whose first line names
+    // both application_id and facility_id, those with "eng" in their name
+    // when there are any (`gis_application` serves in older dumps).
+    // Applications are kept for the AM facilities of the `facility` table
+    // and for those in `facilities`. Lines that cannot
     // be read go to `problems`; the reason of a failure goes to `error`.
     LmsLoadResult Load(const std::string &dir,
                        const std::unordered_set<long> &facilities,

@@ -9,19 +9,18 @@
 #include "tools/import/places.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <unordered_set>
+
+#include <unistd.h>
 
 namespace tavik::import {
 
 namespace {
 
 constexpr const char *kEol = "\r\n";
-constexpr int kCoordinateDecimals = 4; // 0.0001 degree is about 11 m
-constexpr int kTowerDecimals = 4;
-// The program's tower table holds 12 towers and refuses a file with more.
-constexpr std::size_t kMaxTowerLines = 12;
 constexpr const char *kNoCity = "UNKNOWN";
 constexpr const char *kNoProvince = "CAN";
 constexpr const char *kNoState = "XX";
@@ -32,14 +31,6 @@ std::string FileName(const std::string &path) {
 
 bool OnRaster(int khz) { return khz % kChannelStep == 0; }
 bool InBand(int khz) { return khz >= kFirstChannel && khz <= kLastChannel; }
-
-std::string Padded(std::string_view text, std::size_t width,
-                   bool rightAligned) {
-    text = text.substr(0, width);
-    std::string blanks(width - text.size(), ' ');
-    return rightAligned ? blanks + std::string(text)
-                        : std::string(text) + blanks;
-}
 
 // Order of the record that stands for a call in the lists: a licence before
 // anything else, then unlimited, day, critical and night hours.
@@ -98,6 +89,11 @@ ImportResult ReadInputs(const ImportOptions &opts, Inputs &in,
             summary.error = "FCC list " + opts.fccPath + " could not be read";
             return ImportResult::InputFailed;
         }
+        if (in.fcc.empty()) {
+            summary.error = "FCC list " + opts.fccPath +
+                            " refused: not one line of it reads as a record";
+            return ImportResult::InputFailed;
+        }
     }
 
     if (!opts.lmsDir.empty()) {
@@ -134,6 +130,11 @@ ImportResult ReadInputs(const ImportOptions &opts, Inputs &in,
             static_cast<int>(summary.problems.size() - before);
         summary.canadaRows = in.canada.rowsRead;
         summary.canadaStations = static_cast<int>(in.canada.stations.size());
+        if (in.canada.stations.empty()) {
+            summary.error = "Canadian list " + opts.canadaPath +
+                            " refused: not one row of it reads as a station";
+            return ImportResult::InputFailed;
+        }
     }
 
     if (!opts.placesPath.empty()) {
@@ -145,6 +146,11 @@ ImportResult ReadInputs(const ImportOptions &opts, Inputs &in,
         }
         summary.unreadableLines +=
             static_cast<int>(summary.problems.size() - before);
+        if (in.places.empty()) {
+            summary.error = "places file " + opts.placesPath +
+                            " refused: not one row of it reads as a place";
+            return ImportResult::InputFailed;
+        }
     }
     return ImportResult::Done;
 }
@@ -162,6 +168,34 @@ int ChannelIndex(int khz, bool onRaster, ImportSummary &summary) {
     return (khz - kFirstChannel) / kChannelStep;
 }
 
+// The towers of an LMS array as the channel file gives them. LMS measures a
+// tower whose reference switch is 0 from the first tower, the program from
+// the array's reference point: the same place when the first tower stands
+// on it, as it nearly always does; otherwise such a tower is given its
+// place from the reference point.
+std::vector<OutputTower> ArrayTowers(const std::vector<LmsTower> &lms) {
+    std::vector<OutputTower> towers;
+    double firstX = 0, firstY = 0; // east and north of the first tower
+    for (const LmsTower &t : lms) {
+        OutputTower out{t.fromPrevious, t.fieldRatio, t.height,
+                        t.phase,        t.spacing,    t.orientation};
+        const double rad = 3.14159265358979323846 / 180.0;
+        if (towers.empty()) {
+            firstX = t.spacing * std::sin(t.orientation * rad);
+            firstY = t.spacing * std::cos(t.orientation * rad);
+        } else if (!t.fromPrevious && (firstX != 0 || firstY != 0)) {
+            const double x = firstX + t.spacing * std::sin(t.orientation * rad);
+            const double y = firstY + t.spacing * std::cos(t.orientation * rad);
+            out.spacing = std::hypot(x, y);
+            out.orientation = std::atan2(x, y) / rad;
+            if (out.orientation < 0)
+                out.orientation += 360;
+        }
+        towers.push_back(out);
+    }
+    return towers;
+}
+
 void AddUsStations(const Inputs &in,
                    std::vector<std::vector<OutputStation>> &channels,
                    ImportSummary &summary) {
@@ -169,6 +203,10 @@ void AddUsStations(const Inputs &in,
         int index = ChannelIndex(r.frequencyKHz, true, summary);
         if (index < 0)
             continue;
+        if (r.latitude == 0 && r.longitudeWest == 0) {
+            summary.withoutCoordinates.push_back(r.call);
+            continue;
+        }
         OutputStation s;
         s.call = ChannelFileText(r.call, "NEW");
         s.country = "USA";
@@ -186,12 +224,24 @@ void AddUsStations(const Inputs &in,
             ++summary.directional;
             const LmsAntennaSystem *system =
                 in.haveLms ? in.lms.Find(r) : nullptr;
-            if (system && system->towers.size() > kMaxTowerLines)
-                ++summary.directionalOverTwelve;
-            else if (system)
-                for (const LmsTower &t : system->towers)
-                    s.towers.push_back({t.fromPrevious, t.fieldRatio, t.phase,
-                                        t.spacing, t.orientation});
+            if (system && !system->unusable.empty()) {
+                ++summary.arraysRefused;
+                summary.problems.push_back(
+                    r.call + " " + std::to_string(r.frequencyKHz) + " kHz " +
+                    r.hours + ": written without towers: " + system->unusable);
+            } else if (system) {
+                s.towers = ArrayTowers(system->towers);
+                if (const char *problem = ArrayProblem(s.towers)) {
+                    ++summary.arraysRefused;
+                    summary.directionalOverTwelve +=
+                        s.towers.size() > kMaxTowerLines;
+                    summary.problems.push_back(
+                        r.call + " " + std::to_string(r.frequencyKHz) +
+                        " kHz " + r.hours +
+                        ": written without towers: " + problem);
+                    s.towers.clear();
+                }
+            }
             if (s.towers.empty())
                 ++summary.directionalWithoutTowers;
             else
@@ -210,6 +260,10 @@ void AddCanadianStations(const Inputs &in,
         int index = ChannelIndex(c.frequencyKHz, c.onKHzRaster, summary);
         if (index < 0)
             continue;
+        if (!c.located) {
+            summary.withoutCoordinates.push_back(c.call);
+            continue;
+        }
         OutputStation s;
         s.call = ChannelFileText(c.call, "NEW");
         s.country = "Canada";
@@ -270,66 +324,7 @@ bool WriteCallList(const std::string &path,
     return WriteFile(path, content);
 }
 
-std::string FrequencyCounts(const std::map<int, int> &counts) {
-    std::string text;
-    for (const auto &[khz, n] : counts)
-        text += (text.empty() ? "" : ", ") + std::to_string(n) + " on " +
-                std::to_string(khz) + " kHz";
-    return text;
-}
-
-int Total(const std::map<int, int> &counts) {
-    int total = 0;
-    for (const auto &entry : counts)
-        total += entry.second;
-    return total;
-}
-
 } // namespace
-
-void AppendStationLines(const OutputStation &s, std::string &out) {
-    out += s.call;
-    out += ',';
-    out += s.country;
-    out += ',';
-    out += s.state;
-    out += ',';
-    out += s.city;
-    out += ',';
-    out += s.status;
-    out += ',';
-    out += s.hours;
-    out += ',';
-    out += CompactNumber(s.latitude, kCoordinateDecimals);
-    out += ',';
-    out += CompactNumber(s.longitudeWest, kCoordinateDecimals);
-    out += ',';
-    out += ShortestNumber(s.powerKw);
-    out += ",0,";
-    out += std::to_string(s.towers.size());
-    out += kEol;
-    for (const OutputTower &t : s.towers) {
-        out += t.fromPrevious ? "1," : "0,";
-        out += CompactNumber(t.fieldRatio, kTowerDecimals);
-        // Field3 is read and kept by the program but used nowhere.
-        out += ",0,";
-        out += CompactNumber(t.phase, kTowerDecimals);
-        out += ',';
-        out += CompactNumber(t.spacing, kTowerDecimals);
-        out += ',';
-        out += CompactNumber(t.orientation, kTowerDecimals);
-        out += kEol;
-    }
-}
-
-std::string CallListLine(const OutputStation &s) {
-    return Padded(s.call, 8, false) +
-           Padded(std::to_string(s.channel), 6, false) +
-           Padded(s.city + ", " + s.state, 30, false) +
-           Padded(CompactNumber(s.latitude, kCoordinateDecimals), 10, true) +
-           Padded(CompactNumber(s.longitudeWest, kCoordinateDecimals), 10,
-                  true);
-}
 
 ImportResult RunImport(const ImportOptions &opts, ImportSummary &summary) {
     Inputs in;
@@ -341,76 +336,79 @@ ImportResult RunImport(const ImportOptions &opts, ImportSummary &summary) {
     AddUsStations(in, channels, summary);
     AddCanadianStations(in, channels, summary);
 
+    // Every file is first written into a folder of its own beside the old
+    // ones; only when all are written are they moved over the old files,
+    // each move a rename within one folder.
+    namespace fs = std::filesystem;
+    const fs::path outDir(opts.outDir);
     std::error_code ec;
-    std::filesystem::create_directories(opts.outDir, ec);
+    const bool outDirExisted = fs::is_directory(outDir, ec);
+    fs::create_directories(outDir, ec);
+    fs::path staging;
+    for (int attempt = 0; attempt < 100 && staging.empty(); ++attempt) {
+        fs::path candidate = outDir / (".tavik-import-" +
+                                       std::to_string(::getpid()) + "-" +
+                                       std::to_string(attempt));
+        if (fs::create_directory(candidate, ec))
+            staging = candidate;
+    }
+    if (staging.empty()) {
+        summary.error = "no temporary folder can be made in " + opts.outDir;
+        return ImportResult::OutputFailed;
+    }
+    std::vector<std::string> names;
+    const auto fail = [&](const std::string &error) {
+        summary.error = error;
+        fs::remove_all(staging, ec);
+        if (!outDirExisted)
+            fs::remove(outDir, ec); // only when empty
+        return ImportResult::OutputFailed;
+    };
+
     std::string content;
     for (int i = 0; i < kChannelCount; ++i) {
         content.clear();
         for (const OutputStation &s : channels[static_cast<std::size_t>(i)])
-            AppendStationLines(s, content);
+            if (!AppendStationLines(s, content))
+                return fail(s.call + " holds a number the program cannot "
+                                     "read");
         const std::string name =
             std::to_string(kFirstChannel + i * kChannelStep) + ".DAT";
-        const std::string path =
-            (std::filesystem::path(opts.outDir) / name).string();
-        if (!WriteFile(path, content)) {
-            summary.error = path + " cannot be written";
-            return ImportResult::OutputFailed;
-        }
-        ++summary.channelFiles;
+        if (!WriteFile((staging / name).string(), content))
+            return fail((outDir / name).string() + " cannot be written");
+        names.push_back(name);
     }
 
-    const auto dir = std::filesystem::path(opts.outDir);
-    const std::string kPath = (dir / "SortedCallsKspaces.DAT").string();
-    const std::string wPath = (dir / "SortedCallsWspaces.DAT").string();
-    if (!WriteCallList(kPath, CallList(channels, 'K'), kMaxCallsK,
-                       summary.callsK, summary.callsKLeftOut)) {
-        summary.error = kPath + " cannot be written";
-        return ImportResult::OutputFailed;
+    const struct {
+        const char *name;
+        char letter;
+        int limit;
+        int &written, &leftOut;
+    } lists[] = {{"SortedCallsKspaces.DAT", 'K', kMaxCallsK, summary.callsK,
+                  summary.callsKLeftOut},
+                 {"SortedCallsWspaces.DAT", 'W', kMaxCallsW, summary.callsW,
+                  summary.callsWLeftOut}};
+    for (const auto &list : lists) {
+        if (!WriteCallList((staging / list.name).string(),
+                           CallList(channels, list.letter), list.limit,
+                           list.written, list.leftOut))
+            return fail((outDir / list.name).string() + " cannot be written");
+        names.push_back(list.name);
     }
-    if (!WriteCallList(wPath, CallList(channels, 'W'), kMaxCallsW,
-                       summary.callsW, summary.callsWLeftOut)) {
-        summary.error = wPath + " cannot be written";
-        return ImportResult::OutputFailed;
+
+    // A folder in the way of a file would stop the moves halfway.
+    for (const std::string &name : names)
+        if (fs::is_directory(outDir / name, ec))
+            return fail((outDir / name).string() + " is a folder");
+    for (const std::string &name : names) {
+        fs::rename(staging / name, outDir / name, ec);
+        if (ec)
+            return fail((outDir / name).string() +
+                        " cannot be replaced: " + ec.message());
     }
+    fs::remove_all(staging, ec);
+    summary.channelFiles = kChannelCount;
     return ImportResult::Done;
-}
-
-std::string FormatSummary(const ImportSummary &s) {
-    std::string out;
-    auto line = [&out](const std::string &text) { out += text + "\n"; };
-    line("FCC list: " + std::to_string(s.fccLines) + " lines, " +
-         std::to_string(s.fccRecords) + " records read");
-    line("Canadian list: " + std::to_string(s.canadaRows) + " rows read, " +
-         std::to_string(s.canadaStations) +
-         " stations (one per call sign and frequency)");
-    if (s.canadaWithoutPlace > 0)
-        line("Canadian stations without a place for province and city: " +
-             std::to_string(s.canadaWithoutPlace));
-    line("Unreadable lines skipped: " + std::to_string(s.unreadableLines));
-    const int offRaster = Total(s.offRaster);
-    const int outOfBand = Total(s.outOfBand);
-    line("Left out off the 10-kHz raster: " + std::to_string(offRaster) +
-         (offRaster ? " (" + FrequencyCounts(s.offRaster) + ")" : ""));
-    line("Left out outside 530-1700 kHz: " + std::to_string(outOfBand) +
-         (outOfBand ? " (" + FrequencyCounts(s.outOfBand) + ")" : ""));
-    line("Written: " + std::to_string(s.writtenUsa) + " USA, " +
-         std::to_string(s.writtenCanada) + " Canada, in " +
-         std::to_string(s.channelFiles) + " channel files");
-    line("Directional: " + std::to_string(s.directional) + ", " +
-         std::to_string(s.directionalWithTowers) + " with their towers, " +
-         std::to_string(s.directionalWithoutTowers) + " without (Towers 0" +
-         (s.directionalOverTwelve
-              ? ", " + std::to_string(s.directionalOverTwelve) +
-                    " of them with more than 12 towers"
-              : std::string()) +
-         ")");
-    if (s.lmsSystems > 0)
-        line("LMS antenna systems read: " + std::to_string(s.lmsSystems));
-    line("Call-sign lists: " + std::to_string(s.callsK) + " K (" +
-         std::to_string(s.callsKLeftOut) + " left out), " +
-         std::to_string(s.callsW) + " W (" + std::to_string(s.callsWLeftOut) +
-         " left out)");
-    return out;
 }
 
 } // namespace tavik::import

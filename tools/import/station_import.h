@@ -18,14 +18,22 @@ constexpr int kChannelCount = (kLastChannel - kFirstChannel) / kChannelStep + 1;
 // The program keeps at most this many lines of each call-sign list.
 constexpr int kMaxCallsK = 2356;
 constexpr int kMaxCallsW = 5000;
+// The program's tower table holds 12 towers and refuses a file with more.
+constexpr std::size_t kMaxTowerLines = 12;
 
 struct OutputTower {
     bool fromPrevious = false; // TowerRef "1", else "0"
     double fieldRatio = 1;
+    double height = 0;      // electrical height, degrees (the third field)
     double phase = 0;       // degrees
     double spacing = 0;     // electrical degrees
     double orientation = 0; // degrees clockwise from true north
 };
+
+// Why the program could not form a pattern from these towers (no field ratio
+// above 0, a value beyond its number range, more than 12 towers), or nullptr
+// when it can. Such an array is written without towers.
+const char *ArrayProblem(const std::vector<OutputTower> &towers);
 
 // One record of a channel file, before its text is formed.
 struct OutputStation {
@@ -42,8 +50,11 @@ struct OutputStation {
 // Appends the station line and its tower lines, each ended by CR LF:
 // Call,Country,State,City,Status,Hours,Latitude,Longitude,Power,0,Towers.
 // Coordinates get at most 4 decimals, power its shortest text; Field10 is
-// written as 0, since nothing in the program reads it.
-void AppendStationLines(const OutputStation &station, std::string &out);
+// written as 0, since nothing in the program reads it. Every number is
+// written so that the program reads back the single-precision value meant;
+// false, `out` unchanged, when one cannot be (the readers refuse such
+// values before they get here).
+bool AppendStationLines(const OutputStation &station, std::string &out);
 
 // One line of a call-sign list, without its line end: call sign in columns
 // 1-8, channel in 9-14, "CITY, ST" in 15-44, latitude in 45-54 and longitude
@@ -64,6 +75,9 @@ struct ImportSummary {
     int canadaRows = 0;
     int canadaStations = 0; // one per call sign and frequency
     int canadaWithoutPlace = 0;
+    // Records left out because the list gives them no position (0, 0),
+    // with their call signs.
+    std::vector<std::string> withoutCoordinates;
     int unreadableLines = 0;      // skipped, each listed in `problems`
     std::map<int, int> offRaster; // kHz -> records not on the 10-kHz raster
     std::map<int, int> outOfBand; // kHz -> records outside 530 ... 1700
@@ -73,6 +87,9 @@ struct ImportSummary {
     int directionalWithTowers = 0;
     int directionalWithoutTowers = 0; // written with Towers 0
     int directionalOverTwelve = 0;    // of those, arrays of 13 or more
+    // of those, arrays the program could not draw (over 12 towers included),
+    // each reported in `problems`
+    int arraysRefused = 0;
     int lmsSystems = 0;
     int channelFiles = 0;
     int callsK = 0, callsW = 0;
@@ -88,8 +105,12 @@ enum class ImportResult {
 };
 
 // Reads every input given, then writes the channel files and the call-sign
-// lists into opts.outDir. Nothing is written when an input fails. Lines that
-// cannot be read are skipped and listed; they never stop the import.
+// lists into opts.outDir. Nothing is written when an input fails or yields
+// no record (an error page in place of a list). The files are written into
+// a temporary folder in opts.outDir and moved over the old ones only when
+// all of them were written, so a failed run leaves the old files as they
+// were. Lines that cannot be read are skipped and listed; they never stop
+// the import.
 ImportResult RunImport(const ImportOptions &opts, ImportSummary &summary);
 
 // The summary as printed by tavik-import, several lines.
