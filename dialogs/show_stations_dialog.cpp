@@ -1,9 +1,9 @@
 #include "dialogs/show_stations_dialog.h"
 
-#include <QGuiApplication>
+#include "dialogs/dialog_placement.h"
+
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace tavik {
@@ -11,10 +11,9 @@ namespace tavik {
 namespace {
 
 // The dialog's frame sits 500 twips from the screen's left edge and 700 from
-// its top; a twip is 1/15 pixel at the 96-dpi the layout was made for.
+// its top.
 constexpr int kLeftTwips = 500;
 constexpr int kTopTwips = 700;
-constexpr double kTwipsPerPixel = 15.0;
 
 QPushButton *AddButton(QWidget *parent, const char *name, const char *caption) {
     auto *button = new QPushButton(QString::fromLatin1(caption), parent);
@@ -55,11 +54,7 @@ ShowStationsDialog::ShowStationsDialog(SessionSettings &settings,
     layout->addWidget(plotNo);
     setMinimumWidth(360);
 
-    const QScreen *screen =
-        parent ? parent->screen() : QGuiApplication::primaryScreen();
-    const QPoint origin = screen ? screen->geometry().topLeft() : QPoint();
-    move(origin + QPoint(qRound(kLeftTwips / kTwipsPerPixel),
-                         qRound(kTopTwips / kTwipsPerPixel)));
+    PlaceFromScreenCorner(*this, parent, kLeftTwips, kTopTwips);
 }
 
 void ShowStationsDialog::Answer(bool zoomIn, int16_t go) {

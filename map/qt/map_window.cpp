@@ -1,8 +1,11 @@
 #include "map/qt/map_window.h"
 
 #include "core/number_text.h"
+#include "dialogs/about_dialog.h"
+#include "dialogs/get_channel_dialog.h"
 #include "dialogs/get_distance_dialog.h"
 #include "dialogs/get_home_dialog.h"
+#include "dialogs/get_options_dialog.h"
 #include "dialogs/message_box.h"
 #include "dialogs/placeholder_dialog.h"
 #include "dialogs/show_stations_dialog.h"
@@ -295,7 +298,10 @@ void MapWindow::PlaceLabel1() {
 
 // --- Commands ----------------------------------------------------------------
 
-void MapWindow::OnAbout() { ShowPlaceholder(QStringLiteral("About")); }
+void MapWindow::OnAbout() {
+    AboutDialog dialog(hooks_.openUrl, this);
+    dialog.exec();
+}
 
 void MapWindow::OnExitQuit() {
     // After a failed write the message box has said so; the note that the
@@ -315,7 +321,10 @@ void MapWindow::OnExitQuit() {
     close();
 }
 
-void MapWindow::OnOptions() { ShowPlaceholder(QStringLiteral("Options")); }
+void MapWindow::OnOptions() {
+    GetOptionsDialog dialog(settings_, this);
+    dialog.exec();
+}
 
 void MapWindow::OnDistance() {
     GetDistanceDialog dialog(settings_, lists_, this);
@@ -363,7 +372,9 @@ void MapWindow::OnGrid() {
 }
 
 void MapWindow::OnChannel() {
-    ShowPlaceholder(QStringLiteral("Channel"));
+    // "Erase and plot" clears the drawing; the layers go over what is left.
+    GetChannelDialog dialog(settings_, drawing_, messages_, this);
+    dialog.exec();
     DrawMapLayers(map_);
     KeepDrawing();
 }

@@ -13,6 +13,7 @@
 #include "session/list_picks.h"
 #include "session/reference_lists.h"
 #include "session/session_settings.h"
+#include "session/version_info.h"
 
 #include <QImage>
 #include <QMainWindow>
@@ -76,8 +77,7 @@ struct MapWindowHooks {
 class MapWindow : public QMainWindow {
     Q_OBJECT
   public:
-    static constexpr const char *kMakerAddress =
-        "https://oskel-software.example/";
+    static constexpr const char *kMakerAddress = kMakerWebAddress;
     static constexpr const char *kSavedNotice =
         "Session data has been saved; feedback would be nice.";
     static constexpr float kSavedNoticeSeconds = 3;

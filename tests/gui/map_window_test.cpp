@@ -212,22 +212,16 @@ TEST_F(MapWindowTest, CommandsRedrawOrDrawOverTheKeptPicture) {
     EXPECT_TRUE(Count(kGrid) > 0 && Count(kSpokes) > 0);
 }
 
-// Legends: 0 when the picture stays as it was, else the number printed;
-// Channel draws over the picture the window opened with.
-TEST_F(MapWindowTest, LaterVersionCommandsShowANoticeThenDraw) {
+// The commands still to come show a notice and leave the picture as it is.
+TEST_F(MapWindowTest, LaterVersionCommandsShowANotice) {
     Open();
-    const std::tuple<const char *, const char *, int> rows[] = {
-        {"mnuFileAbout", "About", 0},      {"mnuOptions", "Options", 0},
-        {"mnuStationData", "GetData", 0},  {"mnuPrint", "Print", 0},
-        {"mnuChannel", "Channel", 2}};
-    for (const auto &[item, task, legends] : rows) {
+    for (const char *task : {"GetData", "Print"}) {
         const QString before = Trace();
-        EXPECT_EQ(Answer(Find(item), "cmdOK"), QString("Tavik - ") + task);
-        if (legends == 0)
-            EXPECT_EQ(Trace(), before) << item;
-        else
-            EXPECT_TRUE(Count("Cls") == 0 && Printed(kLegend) == legends)
-                << item;
+        const std::string item =
+            task == std::string("GetData") ? "mnuStationData" : "mnuPrint";
+        EXPECT_EQ(Answer(Find(item.c_str()), "cmdOK"),
+                  QString("Tavik - ") + task);
+        EXPECT_EQ(Trace(), before) << item;
     }
 }
 
@@ -266,6 +260,30 @@ TEST_F(MapWindowTest, HomeFromAWCallRedrawsTheMapAroundTheStation) {
     EXPECT_EQ(Answer(Find("mnuGetDistance"), "cmdExit"),
               "Tavik - Get distance");
     EXPECT_EQ(Trace(), kept);
+}
+
+// About and Options leave the picture as it is. Channel draws the layers
+// over it: "Add plot" and the frame add a second plot, "Erase and plot"
+// starts from a cleared map.
+TEST_F(MapWindowTest, DialogCommandsKeepAddToOrEraseThePicture) {
+    Open();
+    const std::tuple<const char *, const char *, const char *, int> rows[] = {
+        {"mnuFileAbout", "cmdExit", "Tavik - About", 0},
+        {"mnuOptions", "cmdExit", "Tavik - Get options", 0},
+        {"mnuChannel", "cmdExit", "Tavik - Get channel", 2},
+        {"mnuChannel", nullptr, "Tavik - Get channel", 3},
+        {"mnuChannel", "cmdErasePlot", "Tavik - Get channel", 1}};
+    for (const auto &[item, button, title, legends] : rows) {
+        SCOPED_TRACE(std::string(item) + " " + (button ? button : "frame"));
+        const QString before = Trace();
+        EXPECT_EQ(Answer(Find(item), button), title);
+        if (legends == 0)
+            EXPECT_EQ(Trace(), before);
+        else
+            EXPECT_EQ(Printed(kLegend), legends);
+        EXPECT_EQ(Count("Cls"), legends == 1 ? 1 : 0);
+    }
+    EXPECT_TRUE(Redrawn());
 }
 
 TEST_F(MapWindowTest, AllStationsAnswerDecidesTheOverview) {
