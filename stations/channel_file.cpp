@@ -114,6 +114,16 @@ bool IsListedCountry(std::string_view country) {
            country == "Cuba";
 }
 
+bool ReadTowerLine(std::string_view line, std::string &lastField,
+                   Tower &tower) {
+    FieldCursor fields(line, lastField);
+    const bool read = ReadTower(fields, tower);
+    const std::string_view last = fields.Last();
+    if (last.data() != lastField.data())
+        lastField.assign(last.data(), last.size());
+    return read;
+}
+
 bool ChannelFile::Open(const std::string &dir, const std::string &name) {
     reader_.Close();
     name_ = name;
@@ -157,10 +167,7 @@ ReadResult ChannelFile::ReadStation(StationRecord &record) {
         for (int i = 1; i <= record.Towers; ++i) {
             if (!reader_.ReadLine(line_))
                 return reader_.Failed() ? ReadResult::Failure : ReadResult::End;
-            FieldCursor towerFields(line_, lastField_);
-            const bool towerRead = ReadTower(towerFields, record.Tower[i]);
-            rememberLast(towerFields.Last());
-            if (!towerRead)
+            if (!ReadTowerLine(line_, lastField_, record.Tower[i]))
                 return ReadResult::Failure;
         }
         return ReadResult::Record;

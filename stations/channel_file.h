@@ -74,6 +74,12 @@ enum class ReadResult {
              // overflow
 };
 
+// Takes the six fields of one tower line into `tower`. `lastField` holds the
+// field a short line repeats and receives the last field taken. False when a
+// number lies beyond single range.
+bool ReadTowerLine(std::string_view line, std::string &lastField,
+                   ::tavik::Tower &tower);
+
 // Reads one channel file from top to bottom, record by record. Lines that are
 // not station lines of a listed country are skipped silently. Fields of a
 // line that runs short repeat the last field taken, across lines too, so a

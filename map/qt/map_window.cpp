@@ -9,6 +9,7 @@
 #include "dialogs/message_box.h"
 #include "dialogs/placeholder_dialog.h"
 #include "dialogs/show_stations_dialog.h"
+#include "dialogs/station_data_dialog.h"
 #include "map/qt/qt_surface.h"
 
 #include <QAction>
@@ -364,7 +365,10 @@ void MapWindow::OnHome() {
         ShowPlaceholder(QStringLiteral("States"));
 }
 
-void MapWindow::OnStationData() { ShowPlaceholder(QStringLiteral("GetData")); }
+void MapWindow::OnStationData() {
+    StationDataDialog dialog(settings_, messages_, this, map_.dataDir);
+    dialog.exec();
+}
 
 void MapWindow::OnGrid() {
     ToggleGrid(map_);

@@ -1,0 +1,71 @@
+#pragma once
+// frmGetStationData, "Tavik - Get data": searches the current channel's file
+// for any text, lists the matching stations as fixed-width rows, and draws
+// the pattern of a clicked row, enlarged, on the window's own surface.
+//
+// The window is one drawing space of 9000 x 9000 units, fitted to the window
+// keeping its aspect; the controls sit at fixed places in those units and
+// their fonts grow with them. The picture is kept as the drawing operations
+// since its last Cls and painted again at every size.
+
+#include "core/messages.h"
+#include "map/recording_surface.h"
+#include "map/replay.h"
+#include "session/session_settings.h"
+#include "stations/station_search.h"
+
+#include <QDialog>
+
+#include <string>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace tavik {
+
+class StationDataDialog : public QDialog {
+    Q_OBJECT
+  public:
+    // Reads the channel and the show-flags of `settings` (changes nothing)
+    // and the channel file from `dataDir` (the working directory when
+    // empty). Failures of a search go to `messages`.
+    StationDataDialog(const SessionSettings &settings, MessageSink &messages,
+                      QWidget *parent, std::string dataDir = {});
+    ~StationDataDialog() override;
+
+    // The kept picture: the operations since the last Cls.
+    const std::vector<DrawOp> &Picture() const { return picture_.ops; }
+    // The list's height in drawing units, as the last search set it.
+    int ListHeight() const { return listHeight_; }
+
+    QSize sizeHint() const override;
+
+  protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+  private:
+    void RunSearch();
+    void RowClicked(int k);
+    // Places every control at its units and scales the fonts.
+    void PlaceControls();
+    QWidget *Place(QWidget *widget, float x, float y, float width,
+                   float height, float points);
+
+    const SessionSettings &settings_;
+    MessageSink &messages_;
+    std::string dataDir_;
+    StationSearch search_;
+    int listHeight_;
+    RecordingSurface picture_;
+    SurfaceState base_; // state left by the dropped operations
+
+    QLineEdit *txtGetData_ = nullptr;
+    QListWidget *lstGetData_ = nullptr;
+    QLabel *label4_ = nullptr;
+    QLabel *label5_ = nullptr;
+};
+
+} // namespace tavik

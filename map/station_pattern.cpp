@@ -1,0 +1,201 @@
+#include "map/station_pattern.h"
+
+#include "core/geodesy.h"
+#include "core/number_text.h"
+#include "stations/station_search.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+namespace tavik {
+
+namespace {
+
+constexpr float kCentreX = 6000;
+constexpr float kCentreY = 6500;
+
+// The square the enlargement may show in, and the margins blanked around it.
+constexpr float kSquareLeft = 4000, kSquareTop = 4500;
+constexpr float kSquareRight = 8000, kSquareBottom = 8500;
+
+constexpr float kPatternExtent = 1985; // largest extent along either axis
+// The enlargement: radius 10000 / m * P(a), about five times the pattern.
+constexpr float kEnlargedScale = 10000;
+
+constexpr float kGridInner = 300, kGridOuter = 2180;
+constexpr float kLabelRadius = 2400;
+constexpr float kMarkerRadius = 50;
+constexpr float kMarkerY = 6495;
+
+constexpr Color kGridColour = 0xDDDDDD;     // (221, 221, 221) RGB
+constexpr Color kEnlargedColour = 0xFF4444; // (68, 68, 255) RGB
+constexpr Color kLabelColour = 0x888888;    // (136, 136, 136) RGB
+
+struct SinCos {
+    float s = 0;
+    float c = 0;
+};
+
+SinCos SinCosDeg(int degrees) {
+    const float rad = static_cast<float>(degrees) / DegPerRad();
+    return {std::sin(rad), std::cos(rad)};
+}
+
+MapPoint AtBearing(const SinCos &d, float radius) {
+    return {kCentreX + radius * d.s, kCentreY - radius * d.c};
+}
+
+// The hours colour of the pattern; the legend shows a darker unlimited red.
+Color PatternColour(std::string_view hours) {
+    if (hours == "N")
+        return kBlack;
+    if (hours == "C")
+        return 0xCCCC11; // (17, 204, 204) RGB
+    if (hours == "D")
+        return 0x119911; // (17, 153, 17) RGB
+    return 0x0000AA;     // (170, 0, 0) RGB
+}
+
+bool InsideSquare(MapPoint p) {
+    return p.x >= kSquareLeft && p.x <= kSquareRight && p.y >= kSquareTop &&
+           p.y <= kSquareBottom;
+}
+
+// The largest magnitude among the smallest and largest east and north
+// components of the points every second degree; 0 or not a number when the
+// pattern has no extent.
+float PatternExtent(const PatternTable &table) {
+    float minX = 0, maxX = 0, minY = 0, maxY = 0;
+    for (int a = 0; a < 360; a += 2) {
+        const SinCos d = SinCosDeg(a);
+        const float x = table[a] * d.s;
+        const float y = table[a] * d.c;
+        if (a == 0) {
+            minX = maxX = x;
+            minY = maxY = y;
+        }
+        minX = std::min(minX, x);
+        maxX = std::max(maxX, x);
+        minY = std::min(minY, y);
+        maxY = std::max(maxY, y);
+    }
+    return std::max(std::max(std::fabs(minX), std::fabs(maxX)),
+                    std::max(std::fabs(minY), std::fabs(maxY)));
+}
+
+// A closed line through the points every `step` degrees at radius
+// scale * P(a): the first point is a Line to itself, the rest LineTo, closed
+// by a LineTo the first point; each piece in the colour `colourAt` gives its
+// end point.
+template <class ColourAt>
+void DrawClosedSweep(DrawingSurface &surface, const PatternTable &table,
+                     float scale, int step, ColourAt colourAt) {
+    const MapPoint first = AtBearing(SinCosDeg(0), scale * table[0]);
+    surface.Line(first.x, first.y, first.x, first.y, colourAt(first));
+    for (int a = step; a < 360; a += step) {
+        const MapPoint p = AtBearing(SinCosDeg(a), scale * table[a]);
+        surface.LineTo(p.x, p.y, colourAt(p));
+    }
+    surface.LineTo(first.x, first.y, colourAt(first));
+}
+
+void PrintAt(DrawingSurface &surface, float x, float y, std::string_view text) {
+    surface.PSet(x, y, kWhite);
+    surface.PrintText(text);
+}
+
+void DrawBearingLabels(DrawingSurface &surface) {
+    surface.SetForeColor(kLabelColour);
+    for (int a = 0; a < 360; a += 30) {
+        const MapPoint p = AtBearing(SinCosDeg(a), kLabelRadius);
+        surface.FilledBox(p.x - 165, p.y - 120, p.x + 210, p.y + 165, kWhite);
+        // A number prints with its sign blank before it and one blank after.
+        const std::string digits = std::to_string(a);
+        const float length = static_cast<float>(digits.size() + 1);
+        PrintAt(surface, p.x - 45 * length, p.y - 105, " " + digits + " ");
+    }
+}
+
+} // namespace
+
+bool DrawStationPatternDisplay(DrawingSurface &surface,
+                               const PatternTable *table,
+                               std::string_view hours) {
+    surface.Cls();
+    for (int a = 0; a < 360; a += 10) {
+        const SinCos d = SinCosDeg(a);
+        const MapPoint inner = AtBearing(d, kGridInner);
+        const MapPoint outer = AtBearing(d, kGridOuter);
+        surface.Line(inner.x, inner.y, outer.x, outer.y, kGridColour);
+    }
+    surface.Circle(kCentreX, kMarkerY, kMarkerRadius, kRed);
+
+    const float m = table ? PatternExtent(*table) : 0.0f;
+    const bool drawn = std::isfinite(m) && m > 0;
+    if (drawn) {
+        const Color colour = PatternColour(hours);
+        DrawClosedSweep(surface, *table, kPatternExtent / m, 2,
+                        [colour](MapPoint) { return colour; });
+        DrawClosedSweep(surface, *table, kEnlargedScale / m, 1, [](MapPoint p) {
+            return InsideSquare(p) ? kEnlargedColour : kWhite;
+        });
+    }
+
+    surface.FilledBox(3400, kSquareTop, kSquareLeft, kSquareBottom, kWhite);
+    surface.FilledBox(kSquareRight, kSquareTop, 8600, kSquareBottom, kWhite);
+    surface.FilledBox(3400, 4000, 8600, kSquareTop, kWhite);
+    surface.FilledBox(3400, kSquareBottom, 8600, 8999, kWhite);
+    DrawBearingLabels(surface);
+    surface.SetForeColor(kBlack);
+    if (!drawn)
+        PrintAt(surface, kSquareLeft + 100, kSquareTop + 60, kNoPatternNotice);
+    return drawn;
+}
+
+void DrawStationDataLegend(DrawingSurface &surface) {
+    surface.FilledBox(200, 6160, 2500, 8000, kWhite);
+    const struct {
+        float y;
+        Color colour;
+        const char *text;
+    } entries[] = {{6220, kEnlargedColour, "Enlarged 5x"},
+                   {6700, 0x000099, "Unlimited"}, // (153, 0, 0) RGB
+                   {6940, 0x119911, "Daytime"},
+                   {7180, 0xCCCC11, "Critical"},
+                   {7420, kBlack, "Nighttime"}};
+    for (const auto &e : entries) {
+        surface.PSet(500, e.y, kWhite);
+        surface.SetForeColor(e.colour);
+        surface.PrintText(e.text);
+    }
+}
+
+PatternShown ShowStationPattern(DrawingSurface &surface,
+                                const std::string &dataDir, float channelKHz,
+                                const ShowFlags &flags, std::string_view row) {
+    surface.FilledBox(kSquareLeft, kSquareTop, kSquareRight, kSquareBottom,
+                      kWhite);
+    const SelectedStation selected = SelectRow(row);
+    const std::string colourHours = RowColumns(row, 43, 45);
+    PatternShown shown = PatternShown::NotFound;
+    const LookupResult read = LookUpSelectedStation(
+        dataDir, channelKHz, flags, selected,
+        [&](const StationRecord &station) {
+            PatternTable table{};
+            const bool formed = CSweepHorizontal(station, table);
+            shown = DrawStationPatternDisplay(surface, formed ? &table : nullptr,
+                                              colourHours)
+                        ? PatternShown::Drawn
+                        : PatternShown::CannotForm;
+        });
+    if (read == LookupResult::Unreadable) {
+        shown = PatternShown::Unreadable;
+        surface.SetForeColor(kBlack);
+        PrintAt(surface, kSquareLeft + 100, kSquareTop + 60, kUnreadableNotice);
+    }
+    DrawStationDataLegend(surface);
+    return shown;
+}
+
+} // namespace tavik

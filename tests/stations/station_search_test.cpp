@@ -1,0 +1,178 @@
+#include "stations/station_search.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+namespace tavik {
+namespace {
+
+namespace fs = std::filesystem;
+
+const ShowFlags kShowAll{1, 1, 1, 1, 1};
+const ShowFlags kHideAll{};
+
+struct StationSearchTest : ::testing::Test {
+    const fs::path dir =
+        fs::temp_directory_path() /
+        ("tavik-search-" + std::to_string(std::random_device()()));
+    RecordedMessages messages;
+    StationSearchTest() { fs::create_directories(dir); }
+    ~StationSearchTest() override { fs::remove_all(dir); }
+
+    // Writes 1340.DAT from lines joined with CR LF.
+    void Write(const std::vector<std::string> &lines) {
+        std::ofstream out(dir / "1340.DAT", std::ios::binary);
+        for (const std::string &line : lines)
+            out << line << "\r\n";
+    }
+    StationSearch Search(const std::string &text,
+                         const ShowFlags &flags = kShowAll,
+                         float channel = 1340) {
+        return SearchStations(dir.string(), channel, flags, text, messages);
+    }
+    std::vector<std::string> Calls(const StationSearch &search) {
+        std::vector<std::string> calls;
+        for (const std::string &row : search.rows)
+            calls.push_back(RowColumns(row, 1, 9));
+        return calls;
+    }
+};
+
+TEST_F(StationSearchTest, RowsAreFieldsPaddedToFixedColumns) {
+    Write({" kaaa ,Canada,,ON,Ottawa Centre,L,u,45.4,75.7,10.5,0,2",
+           "0,1,90,0,0,0", "0,1,90,90,90,0",
+           "KLONGCALL,USA,TEXAS,A CITY NAME OF 21+ CH,L,U,1,2,3,0,12"});
+    const StationSearch search = Search("");
+    ASSERT_TRUE(search.completed);
+    // A run of commas is one separator; Status and Field10 are not shown.
+    EXPECT_EQ(search.rows,
+              (std::vector<std::string>{
+                  "KAAA     CANADA  ON   OTTAWA CENTRE        U    45.4      "
+                  "75.7         10.5   2",
+                  "KLONGCALLUSA     TEXASA CITY NAME OF 21+ CHU    1         "
+                  "2            3      12"}));
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(StationSearchTest, KeyAndLineMatchInCapitalsAndOnlyStationLinesCount) {
+    Write({"KAAA,USA,TN,MEMPHIS,L,U,35.1,90.0,1,0,1", "0,1,90,0,0,0",
+           "WXTN,USA,AL,X,L,D,34,87,1,0,1", "0,1,90,0,0,0",
+           "KBBB,usa,TN,X,L,U,1,2,3,0,0", "XEAA,Mexico,BC,TNX,L,N,1,2,3,0,0"});
+    EXPECT_EQ(Calls(Search(" tn ")),
+              (std::vector<std::string>{"KAAA", "WXTN", "XEAA"}));
+    EXPECT_EQ(Search("tn").key, "TN");
+    // "90" is in tower lines too; only the station lines are listed.
+    EXPECT_EQ(Calls(Search("90")), (std::vector<std::string>{"KAAA"}));
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(StationSearchTest, HiddenClassesAreNeitherListedNorCounted) {
+    Write({"NEW,USA,TX,A,L,U,1,2,3,0,0", "new,USA,TX,B,L,U,1,2,3,0,0",
+           "KB,USA,TX,C,L,U,1,2,3,0,0", "XENVA2,Mexico,X,D,L,U,1,2,3,0,0",
+           "KLONGX,USA,TX,E,L,U,1,2,3,0,0", "DKAA,USA,TX,F,L,U,1,2,3,0,0",
+           "  NEW ,USA,TX,G,L,U,1,2,3,0,0", "KCCC,Cuba,X,H,L,U,1,2,3,0,0"});
+    // The class tests see the trimmed call as the file holds it.
+    EXPECT_EQ(Calls(Search("", kHideAll)),
+              (std::vector<std::string>{"NEW", "KCCC"}));
+    EXPECT_EQ(RowColumns(Search("", kHideAll).rows[0], 23, 43), "B");
+    EXPECT_EQ(Search("").rows.size(), 8u);
+    ShowFlags onlyLong = kHideAll;
+    onlyLong.showLong = 1;
+    EXPECT_EQ(Calls(Search("", onlyLong)),
+              (std::vector<std::string>{"NEW", "KLONGX", "KCCC"}));
+}
+
+TEST_F(StationSearchTest, FailuresAndEmptyResultsSayWhy) {
+    Write({"KAAA,USA,TN,MEMPHIS,L,U,35.1,90.0,1,0,0"});
+    EXPECT_TRUE(Search("zz").completed);
+    const StationSearch missing = Search("", kShowAll, 1195);
+    EXPECT_FALSE(missing.completed);
+    EXPECT_EQ(messages.shown,
+              (std::vector<std::string>{
+                  "We did not find 'ZZ'.\r\nIt may be listed on a frequency "
+                  "other than this (1340).",
+                  "There is no data for 1195"}));
+}
+
+TEST_F(StationSearchTest, TheThousandAndFirstRowEndsTheSearch) {
+    std::vector<std::string> lines(1001, "KAAA,USA,TN,MEMPHIS,L,U,1,2,3,0,0");
+    Write(lines);
+    const StationSearch full = Search("");
+    EXPECT_FALSE(full.completed);
+    EXPECT_EQ(full.rows.size(), 1000u);
+    EXPECT_EQ(messages.shown,
+              (std::vector<std::string>{"There is no data for 1340"}));
+    lines.pop_back();
+    Write(lines);
+    EXPECT_TRUE(Search("").completed);
+}
+
+TEST(SearchListHeight, TallEnoughUpToAboutThirteenRowsThenFixed) {
+    const std::pair<int, int> cases[] = {{0, 200},     {1, 395},
+                                         {12, 2540},   {13, 2700},
+                                         {14, 2700},   {99, 2700},
+                                         {100, 1800},  {150, 1800},
+                                         {1000, 1800}};
+    for (const auto &[rows, height] : cases)
+        EXPECT_EQ(SearchListHeight(rows), height) << rows << " rows";
+}
+
+TEST_F(StationSearchTest, AClickTakesItsColumnsOneToTheLeft) {
+    const std::string row =
+        "KAAA     USA     TX   DALLAS               U    32.78     96.8     "
+        "    50     1";
+    const SelectedStation s = SelectRow(row);
+    EXPECT_EQ(s.call, "KAAA");
+    EXPECT_EQ(s.city, "DALLAS");
+    EXPECT_EQ(s.hours, "U");
+    EXPECT_EQ(s.latitude, "32.78");
+    EXPECT_EQ(s.longitude, "96.8");
+    EXPECT_EQ(s.power, "50");
+    EXPECT_EQ(s.towers, "1");
+    // A five-letter state runs into the city the click reads.
+    EXPECT_EQ(SelectRow("KAAA     USA     TEXASDALLAS").city, "SDALLAS");
+}
+
+TEST_F(StationSearchTest, TheKthRowSelectsTheKthListedStation) {
+    Write({"KAAA,USA,TX,DALLAS,L,U,32.78,96.8,50,0,1", "0,1,90,0,0,0",
+           "NEW,USA,TX,DALLAS,L,U,32.78,96.8,50,0,0",
+           "KBBB,USA,TX,DALLAS,L,D,32.78,96.8,50,0,2", "0,1,1,0,0,0",
+           "1,2,3,-90,90,0", "KCCC,USA,TX,Dallas,L,U,1,2,3,0,0"});
+    const StationSearch search = Search("9", kHideAll);
+    ASSERT_EQ(search.rows.size(), 2u);
+    EXPECT_EQ(SearchRowAt(search, 3), nullptr);
+    EXPECT_EQ(SearchRowAt(search, 0), nullptr);
+    std::vector<StationRecord> found;
+    const auto lookUp = [&](int k) {
+        found.clear();
+        return LookUpSelectedStation(
+            dir.string(), 1340, kHideAll, SelectRow(*SearchRowAt(search, k)),
+            [&](const StationRecord &r) { found.push_back(r); });
+    };
+    EXPECT_EQ(lookUp(2), LookupResult::Read);
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found[0].Call, "KBBB");
+    EXPECT_EQ(found[0].Towers, 2);
+    EXPECT_EQ(found[0].Tower[2].TowerRef, "1");
+    EXPECT_EQ(found[0].Tower[2].Phase, -90);
+    EXPECT_FLOAT_EQ(found[0].Power, 50);
+
+    // A city that is not in capitals in the file is never found again.
+    const StationSearch kccc = Search("KCCC");
+    EXPECT_EQ(LookUpSelectedStation(dir.string(), 1340, kShowAll,
+                                    SelectRow(kccc.rows[0]),
+                                    [&](const StationRecord &r) {
+                                        found.push_back(r);
+                                    }),
+              LookupResult::Read);
+    EXPECT_EQ(found.size(), 1u);
+
+    fs::remove(dir / "1340.DAT");
+    EXPECT_EQ(lookUp(1), LookupResult::Unreadable);
+}
+
+} // namespace
+} // namespace tavik
