@@ -17,7 +17,7 @@ QString ProgramText(std::string_view text) {
 }
 
 void MessageBoxSink::ShowMessage(const std::string &text) {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tavik"),
+    QMessageBox box(QMessageBox::NoIcon, title_,
                     ProgramText(text), QMessageBox::Ok, parent_);
     box.exec();
 }

@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -83,8 +84,11 @@ StationDataDialog::StationDataDialog(const SessionSettings &settings,
     label2->setObjectName(QStringLiteral("Label2"));
     Place(label2, kLeft, 580, 6000, 300, kFontPoints);
 
-    auto *label3 =
-        new QLabel(QString::fromLatin1(kSearchHeader), this);
+    auto *label3 = new QLabel(QString::fromLatin1(kSearchHeader), this);
+    // The header's text starts where the rows' text starts in the list.
+    label3->setIndent(
+        style()->pixelMetric(QStyle::PM_DefaultFrameWidth) +
+        style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
     label3->setObjectName(QStringLiteral("Label3"));
     label3->setFont(Courier());
     label3->setAutoFillBackground(true);

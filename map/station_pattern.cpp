@@ -105,6 +105,13 @@ void PrintAt(DrawingSurface &surface, float x, float y, std::string_view text) {
     surface.PrintText(text);
 }
 
+// Below the legend, where nothing else is drawn.
+void PrintNotice(DrawingSurface &surface, const Notice &notice) {
+    surface.SetForeColor(kBlack);
+    PrintAt(surface, 300, 8150, notice.first);
+    PrintAt(surface, 300, 8390, notice.second);
+}
+
 void DrawBearingLabels(DrawingSurface &surface) {
     surface.SetForeColor(kLabelColour);
     for (int a = 0; a < 360; a += 30) {
@@ -149,7 +156,7 @@ bool DrawStationPatternDisplay(DrawingSurface &surface,
     DrawBearingLabels(surface);
     surface.SetForeColor(kBlack);
     if (!drawn)
-        PrintAt(surface, kSquareLeft + 100, kSquareTop + 60, kNoPatternNotice);
+        PrintNotice(surface, kNoPatternNotice);
     return drawn;
 }
 
@@ -191,11 +198,29 @@ PatternShown ShowStationPattern(DrawingSurface &surface,
         });
     if (read == LookupResult::Unreadable) {
         shown = PatternShown::Unreadable;
-        surface.SetForeColor(kBlack);
-        PrintAt(surface, kSquareLeft + 100, kSquareTop + 60, kUnreadableNotice);
+        PrintNotice(surface, kUnreadableNotice);
     }
     DrawStationDataLegend(surface);
     return shown;
+}
+
+bool ShowStationPatternOf(DrawingSurface &surface, MessageSink &messages,
+                          const std::string &dataDir, float channelKHz,
+                          const ShowFlags &flags, std::string_view call) {
+    const StationSearch search =
+        SearchStations(dataDir, channelKHz, flags, "", messages);
+    const std::string wanted = UpperCased(TrimBlanks(call));
+    for (std::size_t i = 0; i < search.calls.size(); ++i) {
+        if (search.calls[i] == wanted) {
+            ShowStationPattern(surface, dataDir, channelKHz, flags,
+                               search.rows[i]);
+            return true;
+        }
+    }
+    if (search.completed)
+        messages.ShowMessage("No station " + wanted + " in the list of " +
+                             ShortestText(channelKHz) + " kHz");
+    return false;
 }
 
 } // namespace tavik

@@ -10,6 +10,7 @@
 // RGB(68,68,255) where it lies inside the square 4000..8000 x 4500..8500 and
 // in white outside it, and the margins around the square are blanked.
 
+#include "core/messages.h"
 #include "map/drawing_surface.h"
 #include "stations/channel_file.h"
 #include "stations/pattern.h"
@@ -23,11 +24,16 @@ namespace tavik {
 constexpr float kStationDataWidth = 9000;
 constexpr float kStationDataHeight = 9000;
 
-// Shown in the display when a station's towers form no pattern, or when the
-// channel file cannot be read at the moment of the click.
-constexpr const char *kNoPatternNotice = "No pattern can be formed from "
-                                         "this station's towers.";
-constexpr const char *kUnreadableNotice = "The channel file could not be read.";
+// Two lines printed under the legend when a station's towers form no
+// pattern, or when the channel file cannot be read at the moment of the click.
+struct Notice {
+    const char *first;
+    const char *second;
+};
+constexpr Notice kNoPatternNotice{"No pattern can be formed",
+                                  "from this station's towers."};
+constexpr Notice kUnreadableNotice{"The channel file could",
+                                   "not be read."};
 
 // Clears the surface and draws the grid, the station marker, the pattern in
 // the colour of `hours` ("N", "C", "D", any other), its enlargement, the
@@ -52,5 +58,13 @@ enum class PatternShown { Drawn, NotFound, CannotForm, Unreadable };
 PatternShown ShowStationPattern(DrawingSurface &surface,
                                 const std::string &dataDir, float channelKHz,
                                 const ShowFlags &flags, std::string_view row);
+
+// What the window shows for the first row, in the list that an empty search
+// of the channel gives, whose call sign is `call` in any letter case: the
+// pattern display as a click on that row draws it. False, with a message
+// through `messages`, when the search fails or lists no such row.
+bool ShowStationPatternOf(DrawingSurface &surface, MessageSink &messages,
+                          const std::string &dataDir, float channelKHz,
+                          const ShowFlags &flags, std::string_view call);
 
 } // namespace tavik

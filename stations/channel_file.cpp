@@ -109,6 +109,13 @@ bool PassesStatusFilter(const StationRecord &record, int16_t licensedOnly) {
     return licensedOnly != 1 || record.Status == "L";
 }
 
+bool PassesPlotFilters(const StationRecord &record, int16_t dayNightMode,
+                       int16_t licensedOnly, const ShowFlags &flags) {
+    return PassesHoursFilter(record, dayNightMode) &&
+           PassesStatusFilter(record, licensedOnly) &&
+           PassesClassFilters(record.Call, flags);
+}
+
 bool IsListedCountry(std::string_view country) {
     return country == "USA" || country == "Canada" || country == "Mexico" ||
            country == "Cuba";

@@ -64,6 +64,11 @@ bool PassesHoursFilter(const StationRecord &record, int16_t dayNightMode);
 // licensedOnly 1 drops every Status other than "L".
 bool PassesStatusFilter(const StationRecord &record, int16_t licensedOnly);
 
+// The filters of the channel plot and the printed map, in their order: hours,
+// status, then the five classes.
+bool PassesPlotFilters(const StationRecord &record, int16_t dayNightMode,
+                       int16_t licensedOnly, const ShowFlags &flags);
+
 // "USA", "Canada", "Mexico" or "Cuba", compared exactly.
 bool IsListedCountry(std::string_view country);
 

@@ -64,6 +64,13 @@ bool SameNumber(std::string_view field, bool wantedValid, float wanted) {
     return wantedValid && FieldNumber(field, value) && value == wanted;
 }
 
+// The first field of a line that has one.
+std::string_view CallField(std::string_view line) {
+    std::string_view call;
+    TakeField(line, call);
+    return call;
+}
+
 std::string NoDataMessage(float channelKHz) {
     return "There is no data for " + ShortestText(channelKHz);
 }
@@ -125,6 +132,7 @@ StationSearch SearchStations(const std::string &dataDir, float channelKHz,
             return search;
         }
         search.rows.push_back(row);
+        search.calls.push_back(UpperCased(TrimBlanks(CallField(line))));
     }
     if (reader.Failed()) {
         messages.ShowMessage(NoDataMessage(channelKHz));

@@ -42,6 +42,8 @@ constexpr const char *kSearchHeader =
 struct StationSearch {
     std::string key;               // the search text, trimmed and upper-cased
     std::vector<std::string> rows; // the listed rows, in file order
+    // The call sign of each row, trimmed and upper-cased, whole however long.
+    std::vector<std::string> calls;
     // False when the file could not be opened or read, or a row more than
     // the table holds matched: the message has been shown and the rows found
     // before stay listed.

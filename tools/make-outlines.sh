@@ -1,14 +1,25 @@
 #!/bin/bash
 # Writes the map outline files REGION2.dat (coasts, lakes, national borders)
 # and STATES.dat (first-level divisions: US states, Canadian provinces and
-# territories, Mexican states, Central American departments) from the GSHHG
-# 2.3.7 shorelines and borders that Debian ships for GMT.
+# territories, Mexican states, Central American departments).
+#
+#   REGION2.dat   GSHHG 2.3.7 shorelines and national borders (Debian's gmt
+#                 and gmt-gshhg-high)
+#   STATES.dat    US states: the Census Bureau's state boundaries (npm
+#                 us-atlas); Canada: Natural Earth's 1:50m admin-1 polygons
+#                 (Debian's r-cran-rnaturalearthdata); the rest: GSHHG's
+#                 level-2 borders. GSHHG's own US and Canadian lines have
+#                 gaps: its binned border set loses a straight stretch that
+#                 crosses a whole storage bin (Texas-Louisiana along
+#                 94.04 W, Texas-New Mexico, 60 N, ...).
 #
 # Usage: tools/make-outlines.sh [output-folder]   (default: data)
 #
-# Installs gmt and gmt-gshhg-high with apt-get when they are missing (through
-# sudo when not run as root). GMT's DCW country polygons are not used: they
-# hold no Mexican states, and their coasts would not match GSHHG's.
+# Installs gmt, gmt-gshhg-high, r-cran-rnaturalearthdata, nodejs and npm
+# with apt-get when they are missing (through sudo when not run as root);
+# the npm packages go into a temporary folder. GMT's DCW country polygons
+# are not used: they hold no Mexican states, and their coasts would not
+# match GSHHG's.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -16,9 +27,10 @@ out=${1:-data}
 mkdir -p "$out"
 
 need=()
-for pkg in gmt gmt-gshhg-high; do
+for pkg in gmt gmt-gshhg-high r-cran-rnaturalearthdata; do
     dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || need+=("$pkg")
 done
+command -v node > /dev/null && command -v npm > /dev/null || need+=(nodejs npm)
 if [ ${#need[@]} -gt 0 ]; then
     sudo=""
     [ "$(id -u)" -ne 0 ] && sudo=sudo
@@ -87,7 +99,15 @@ gmt connect lakes.txt -T1e -fg > lakes-joined.txt
 STATES_BOXES="$W/$SOUTH_E/12.5/$N,260/282.7/7/12.5"
 gmt coast -R$W/$SOUTH_E/7/$N -Dh -N2 -M > states.raw
 gmt connect states.raw -T1e -fg > states.joined
-gmt simplify states.joined -T$BORDER_TOL > states.txt
+gmt simplify states.joined -T$BORDER_TOL > gshhg-states.txt
+
+# US states and Canadian provinces from their own sources, pinned so that a
+# regeneration gives the same lines; GSHHG's lines in the two countries are
+# cut away.
+npm install --prefix "$work/npm" --no-audit --no-fund --no-save --loglevel=error \
+    us-atlas@3.0.1 topojson-client@3.1.0 > /dev/null
+Rscript "$here/canada-provinces.R" > provinces.txt
+NODE_PATH="$work/npm/node_modules" node "$here/states-lines.js" provinces.txt gshhg-states.txt > states.txt
 
 # GMT cuts borders only at its storage bins; the writer cuts every line
 # exactly at the frame.

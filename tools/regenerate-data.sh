@@ -36,7 +36,7 @@ tools/make-cities.sh data/Tavik.lst "$work/places.csv"
 echo "== stations"
 ./install-deps.sh
 cmake -S . -B build > /dev/null
-cmake --build build --target tavik-import -j2
+cmake --build build --target tavik-import tavik-outline-check -j2
 lms=()
 [ -n "${LMS:-}" ] && lms=(--lms "$LMS")
 build/bin/tavik-import --fcc "$fcc" --canada "$canada" "${lms[@]}" \
@@ -44,3 +44,4 @@ build/bin/tavik-import --fcc "$fcc" --canada "$canada" "${lms[@]}" \
 
 echo "== checks"
 node tools/check-data.js data
+build/bin/tavik-outline-check data

@@ -11,16 +11,19 @@
 #include "dialogs/show_stations_dialog.h"
 #include "dialogs/station_data_dialog.h"
 #include "map/qt/qt_surface.h"
+#include "print/qt/print_driver.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPrinter>
 #include <QScreen>
 #include <QUrl>
 
@@ -407,7 +410,21 @@ void MapWindow::OnSmaller() {
     KeepDrawing();
 }
 
-void MapWindow::OnPrint() { ShowPlaceholder(QStringLiteral("Print")); }
+QPrinter &MapWindow::Printer() {
+    if (!printer_) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        // Without a printer the dialog offers only a PDF file; name one
+        // rather than leave the bare home folder in its file box.
+        if (printer_->outputFormat() == QPrinter::PdfFormat)
+            printer_->setOutputFileName(QDir::home().filePath("Tavik.pdf"));
+    }
+    return *printer_;
+}
+
+void MapWindow::OnPrint() {
+    MessageBoxSink printerErrors(this, QStringLiteral("Printer Error"));
+    PrintMap(Printer(), {settings_, pen_, messages_, printerErrors, {}}, this);
+}
 
 void MapWindow::OnExit() {
     WriteSessionFile(settings_, messages_);

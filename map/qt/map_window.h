@@ -26,6 +26,7 @@
 
 class QAction;
 class QLabel;
+class QPrinter;
 class QUrl;
 
 namespace tavik {
@@ -97,6 +98,9 @@ class MapWindow : public QMainWindow {
     // drawing, which has none, until the first command clears).
     const std::vector<DrawOp> &Drawing() const { return drawing_.ops; }
     const ViewMenuState &ViewMenu() const { return viewMenu_; }
+    // The printer "Print" uses, kept with its settings from one printout to
+    // the next; made when first asked for.
+    QPrinter &Printer();
 
   private:
     QAction *AddBarItem(const char *name, const char *caption,
@@ -140,6 +144,8 @@ class MapWindow : public QMainWindow {
     MapContext map_;
     ViewMenuState viewMenu_;
     HomeCandidate homeCandidate_; // the home dialog's last clicked line
+
+    std::unique_ptr<QPrinter> printer_;
 
     MapCanvas *canvas_ = nullptr;
     QLabel *label1_ = nullptr;

@@ -116,8 +116,7 @@ QtSurface::QtSurface(QPaintDevice &device, QSizeF logicalSize, Color background)
         scale_ = std::min(deviceRect_.width() / logicalSize.width(),
                           deviceRect_.height() / logicalSize.height());
     penPixel_ = std::max(1.0, kUnitsPerPenPixel * scale_);
-    const double margin = kMaxPenPixels * penPixel_ + 4;
-    guard_ = deviceRect_.adjusted(-margin, -margin, margin, margin);
+    SetGuard();
     run_.reserve(1024);
 
     if (scale_ > 0 && painter_.begin(&device)) {
@@ -128,6 +127,18 @@ QtSurface::QtSurface(QPaintDevice &device, QSizeF logicalSize, Color background)
 }
 
 QtSurface::~QtSurface() { End(); }
+
+void QtSurface::SetGuard() {
+    const double margin = kMaxPenPixels * std::max(penPixel_, minPenPx_) + 4;
+    guard_ = deviceRect_.adjusted(-margin, -margin, margin, margin);
+}
+
+void QtSurface::UsePrinterDots(double unitsPerDot) {
+    Flush();
+    penPixel_ = unitsPerDot * scale_;
+    minPenPx_ = 1;
+    SetGuard();
+}
 
 void QtSurface::End() {
     Flush();
@@ -142,7 +153,8 @@ QPointF QtSurface::ToLogical(QPointF devicePoint) const {
 }
 
 double QtSurface::PenWidthPx() const {
-    return std::clamp(drawWidth_, 1, kMaxPenPixels) * penPixel_;
+    return std::max(minPenPx_,
+                    std::clamp(drawWidth_, 1, kMaxPenPixels) * penPixel_);
 }
 
 void QtSurface::UsePen(Color c, double widthPx) {

@@ -9,8 +9,9 @@
 // shows 10 units a pixel over its whole area.
 //
 // Pen width: one pen pixel (SetDrawWidth) is 15 units, the size of a screen
-// pixel on the 800 x 600 screen the map space was laid out for (1/96 inch in
-// twips on the printer), but never less than one device-independent pixel.
+// pixel on the 800 x 600 screen the map space was laid out for, but never
+// less than one device-independent pixel. A printed page counts its pen
+// widths in printer dots instead (UsePrinterDots).
 //
 // Text: "Microsoft Sans Serif" or the nearest sans-serif face (DejaVu Sans on
 // Debian); one point of font size spans 20 units, lines are LineHeight apart.
@@ -41,6 +42,11 @@ class QtSurface : public DrawingSurface {
     ~QtSurface() override;
     QtSurface(const QtSurface &) = delete;
     QtSurface &operator=(const QtSurface &) = delete;
+
+    // Pen widths in dots of `unitsPerDot` units each (2.4 twips for a 600 dpi
+    // printer): a width of 8 is 8 dots wide on any device, never thinner
+    // than one device-independent pixel.
+    void UsePrinterDots(double unitsPerDot);
 
     void Cls() override;
     void Line(float x1, float y1, float x2, float y2, Color c) override;
@@ -82,6 +88,7 @@ class QtSurface : public DrawingSurface {
     // rectangle, to the pending run in runColour_ / runWidthPx_.
     void AddSegment(QPointF p0, QPointF p1);
     void StartRun(Color c);
+    void SetGuard();
     void UsePen(Color c, double widthPx);
     double PenWidthPx() const;
     void DrawBigCircle(QPointF centre, double radius, Color c);
@@ -91,6 +98,7 @@ class QtSurface : public DrawingSurface {
     Color background_;
     double scale_ = 0;
     double penPixel_ = 1; // device-independent pixels per pen pixel
+    double minPenPx_ = 0; // thinnest pen, device-independent pixels
     QRectF deviceRect_;   // the whole device, device-independent pixels
     QRectF guard_;        // deviceRect_ grown by more than any half pen width
 

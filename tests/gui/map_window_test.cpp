@@ -1,14 +1,17 @@
 // The map window driven through its menu.
 
 #include "map/qt/map_window.h"
+#include "modal.h"
 
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -34,16 +37,6 @@ void WriteLines(const QString &path, const std::vector<std::string> &lines) {
         out << line << "\r\n";
 }
 
-// Runs `act` on the next modal dialog once exec() shows it; gives up after
-// two seconds so that it cannot reach into a later test.
-void OnNextModal(std::function<void(QWidget *)> act, int tries = 400) {
-    QTimer::singleShot(5, [=] {
-        if (QWidget *modal = QApplication::activeModalWidget())
-            act(modal);
-        else if (tries > 0)
-            OnNextModal(act, tries - 1);
-    });
-}
 // Triggers `item` and answers the modal dialog it shows with `button` or, if
 // null, by closing its frame; returns the dialog's title.
 QString Answer(QAction *item, const char *button) {
@@ -212,14 +205,6 @@ TEST_F(MapWindowTest, CommandsRedrawOrDrawOverTheKeptPicture) {
     EXPECT_TRUE(Count(kGrid) > 0 && Count(kSpokes) > 0);
 }
 
-// Print, still to come, shows a notice and leaves the picture as it is.
-TEST_F(MapWindowTest, LaterVersionCommandsShowANotice) {
-    Open();
-    const QString before = Trace();
-    EXPECT_EQ(Answer(Find("mnuPrint"), "cmdOK"), "Tavik - Print");
-    EXPECT_EQ(Trace(), before);
-}
-
 // Home from a "W" line at KNITE's place: the map is redrawn around it, with
 // KNITE's cross on the centre and the call in the legend. The distance
 // window draws nothing.
@@ -255,6 +240,35 @@ TEST_F(MapWindowTest, HomeFromAWCallRedrawsTheMapAroundTheStation) {
     EXPECT_EQ(Answer(Find("mnuGetDistance"), "cmdExit"),
               "Tavik - Get distance");
     EXPECT_EQ(Trace(), kept);
+}
+
+// Print shows the print dialog; the page goes to the chosen PDF file, a
+// cancel to a "Printer Error" box; the map is not redrawn either way.
+TEST_F(MapWindowTest, PrintGoesThroughThePrintDialog) {
+    Open();
+    const QString before = Trace();
+    window_->Printer().setOutputFileName(dir_.filePath("map.pdf"));
+    QString dialogTitle, boxTitle, boxText;
+    OnNextModal([&](QWidget *dialog) {
+        dialogTitle = dialog->windowTitle();
+        ClickButton(dialog, "Print");
+    });
+    Trigger("mnuPrint");
+    EXPECT_TRUE(QFileInfo(dir_.filePath("map.pdf")).size() > 0);
+    EXPECT_FALSE(dialogTitle.isEmpty());
+
+    OnNextModal([&](QWidget *dialog) {
+        OnNextModal([&](QWidget *box) {
+            boxTitle = box->windowTitle();
+            boxText = box->findChild<QLabel *>("qt_msgbox_label")->text();
+            ClickButton(box, "OK");
+        });
+        ClickButton(dialog, "Cancel");
+    });
+    Trigger("mnuPrint");
+    EXPECT_EQ(boxTitle + ": " + boxText, "Printer Error: Printing was cancelled.");
+    EXPECT_EQ(Trace(), before);
+    EXPECT_TRUE(messages_.shown.empty());
 }
 
 // About and Options leave the picture as it is. Channel draws the layers

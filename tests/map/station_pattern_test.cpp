@@ -41,6 +41,13 @@ std::vector<DrawOp> Sweep(const std::vector<DrawOp> &ops, std::size_t first,
                                ops.begin() + first + count);
 }
 
+std::vector<std::string> TraceLines(const std::vector<DrawOp> &ops) {
+    std::vector<std::string> lines;
+    for (const DrawOp &op : ops)
+        lines.push_back(TraceLine(op));
+    return lines;
+}
+
 float Radius(const DrawOp &op) {
     return std::hypot(op.a[0] - 6000, op.a[1] - 6500);
 }
@@ -136,7 +143,8 @@ TEST(StationPatternDisplay, TowersWithoutFieldDrawNoPatternAndSaySo) {
     RecordingSurface zeroSurface;
     EXPECT_FALSE(DrawStationPatternDisplay(zeroSurface, &zero, "U"));
     for (const auto *s : {&surface, &zeroSurface}) {
-        EXPECT_EQ(s->ops.back().text, kNoPatternNotice);
+        EXPECT_EQ(s->ops[s->ops.size() - 3].text, kNoPatternNotice.first);
+        EXPECT_EQ(s->ops.back().text, kNoPatternNotice.second);
         for (const DrawOp &op : s->ops)
             EXPECT_NE(op.kind, OpKind::LineTo);
     }
@@ -172,6 +180,17 @@ TEST(StationPatternDisplay, AClickDrawsTheLastMatchThenTheLegend) {
         printed.push_back(surface.ops[i + 2].text);
     EXPECT_EQ(printed, legend);
     EXPECT_EQ(surface.ops[surface.ops.size() - 14].colour, kBlue);
+
+    // The renderer's way in: by call sign, in any letter case.
+    RecordingSurface byCall;
+    RecordedMessages messages;
+    EXPECT_TRUE(ShowStationPatternOf(byCall, messages, dir.string(), 1340,
+                                     flags, " kaaa"));
+    EXPECT_EQ(TraceLines(byCall.ops), TraceLines(surface.ops));
+    EXPECT_FALSE(ShowStationPatternOf(byCall, messages, dir.string(), 1340,
+                                      flags, "KAA"));
+    EXPECT_EQ(messages.shown, std::vector<std::string>{
+                                  "No station KAA in the list of 1340 kHz"});
 
     RecordingSurface missing;
     EXPECT_EQ(ShowStationPattern(missing, dir.string(), 1350, flags, row),

@@ -54,6 +54,7 @@ TEST_F(StationSearchTest, RowsAreFieldsPaddedToFixedColumns) {
                   "75.7         10.5   2",
                   "KLONGCALLUSA     TEXASA CITY NAME OF 21+ CHU    1         "
                   "2            3      12"}));
+    EXPECT_EQ(search.calls, (std::vector<std::string>{"KAAA", "KLONGCALL"}));
     EXPECT_TRUE(messages.shown.empty());
 }
 
