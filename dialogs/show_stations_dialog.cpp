@@ -18,7 +18,6 @@ constexpr int kTopTwips = 700;
 QPushButton *AddButton(QWidget *parent, const char *name, const char *caption) {
     auto *button = new QPushButton(QString::fromLatin1(caption), parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);
     return button;
 }
 
@@ -46,6 +45,11 @@ ShowStationsDialog::ShowStationsDialog(SessionSettings &settings,
     connect(alterYes, &QPushButton::clicked, this, [this] { Answer(true, 1); });
     connect(alterNo, &QPushButton::clicked, this, [this] { Answer(false, 1); });
     connect(plotNo, &QPushButton::clicked, this, [this] { Answer(false, 0); });
+    // Enter plots without changing the view: the default button, which
+    // opens with the focus and shows it as keyboard focus.
+    alterNo->setDefault(true);
+    alterNo->setFocus(Qt::TabFocusReason);
+    setAttribute(Qt::WA_KeyboardFocusChange);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(notice);

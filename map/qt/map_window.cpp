@@ -10,6 +10,9 @@
 #include "dialogs/placeholder_dialog.h"
 #include "dialogs/show_stations_dialog.h"
 #include "dialogs/station_data_dialog.h"
+#include "map/qt/maker_page.h"
+#include "map/qt/map_shortcuts.h"
+#include "map/qt/menu_bar_rows.h"
 #include "map/qt/qt_surface.h"
 #include "print/qt/print_driver.h"
 
@@ -194,6 +197,7 @@ MapWindow::MapWindow(SessionSettings &settings, const ReferenceLists &lists,
     label1_->hide();
 
     BuildMenu();
+    AddMapShortcuts(*this);
     FitToScreen();
 
     // The window opens on a fresh surface: the six layers without a Cls.
@@ -212,8 +216,9 @@ QAction *MapWindow::AddBarItem(const char *name, const char *caption,
 }
 
 void MapWindow::BuildMenu() {
+    // Items that do not fit in one row wrap to the next (MenuBarRows).
+    setMenuBar(new MenuBarRows(this));
     QMenuBar *bar = menuBar();
-    bar->setNativeMenuBar(false);
 
     QMenu *file = bar->addMenu(QStringLiteral("  File"));
     file->setObjectName(QStringLiteral("mnuFile"));
@@ -247,9 +252,9 @@ void MapWindow::BuildMenu() {
 }
 
 void MapWindow::FitToScreen() {
-    // Wide enough for every bar item in one row (a narrower bar hides the
-    // last items behind an overflow button), and the map as large as the
-    // screen comfortably allows; never larger than the screen.
+    // Wide enough for every bar item in one row where the screen allows (a
+    // narrower bar wraps into more rows), and the map as large as the screen
+    // comfortably allows; never larger than the screen.
     const QScreen *screen = this->screen();
     const QSize avail =
         screen ? screen->availableGeometry().size() : QSize(1024, 768);
@@ -257,8 +262,8 @@ void MapWindow::FitToScreen() {
     const QSize map = canvas_->sizeHint();
     const int width =
         std::min(avail.width(), std::max(map.width(), bar.width()));
-    const int height =
-        std::min(avail.height() * 95 / 100, width * 3 / 4 + bar.height());
+    const int height = std::min(avail.height() * 95 / 100,
+                                width * 3 / 4 + menuBar()->heightForWidth(width));
     resize(width, height);
 }
 
@@ -431,8 +436,6 @@ void MapWindow::OnExit() {
     close();
 }
 
-void MapWindow::OnMakerSite() {
-    hooks_.openUrl(QUrl(QString::fromLatin1(kMakerAddress)));
-}
+void MapWindow::OnMakerSite() { hooks_.openUrl(MakerPageUrl()); }
 
 } // namespace tavik

@@ -8,6 +8,7 @@
 #include "core/messages.h"
 #include "map/map_commands.h"
 #include "map/map_layers.h"
+#include "map/qt/maker_page.h"
 #include "map/recording_surface.h"
 #include "map/replay.h"
 #include "session/list_picks.h"
@@ -71,7 +72,8 @@ class MapCanvas : public QWidget {
 struct MapWindowHooks {
     // Lets events run once, then waits (WaitSeconds).
     std::function<void(float seconds, const std::function<void()> &pump)> wait;
-    // Opens a web address with the desktop's handler; the result is ignored.
+    // Opens an address (the maker's page) with the desktop's handler; the
+    // result is ignored.
     std::function<void(const QUrl &)> openUrl;
 };
 

@@ -1,6 +1,7 @@
 // The map window driven through its menu.
 
 #include "map/qt/map_window.h"
+#include "map/qt/menu_bar_rows.h"
 #include "modal.h"
 
 #include <QAbstractItemView>
@@ -16,7 +17,11 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QHelpEvent>
+#include <QSignalSpy>
 #include <QTimer>
+#include <QToolTip>
+#include <QToolButton>
 #include <QUrl>
 #include <gtest/gtest.h>
 
@@ -124,8 +129,9 @@ TEST_F(MapWindowTest, MenuBarHoldsTheTableInOrderWithGridHidden) {
     Open();
     EXPECT_EQ(window_->windowTitle(), "Tavik - Plot");
     QStringList bar;
-    for (QAction *action :
-         window_->menuBar()->actions() + Find<QMenu>("mnuFile")->actions()) {
+    auto *rows = qobject_cast<MenuBarRows *>(window_->menuBar());
+    ASSERT_NE(rows, nullptr);
+    for (QAction *action : rows->Items() + Find<QMenu>("mnuFile")->actions()) {
         bar << action->objectName() + "=" + action->text() +
                    (action->isVisible() ? "" : " (hidden)");
         EXPECT_EQ(action->menu() != nullptr, action->objectName() == "mnuFile");
@@ -138,6 +144,78 @@ TEST_F(MapWindowTest, MenuBarHoldsTheTableInOrderWithGridHidden) {
               "mnuZoomOut=ZoomOut, mnuLarger=Larger, mnuSmaller=Smaller, "
               "mnuPrint=Print, mnuExit=Exit, mnuOskel=Oskel Software, "
               "mnuFileAbout=About, mnuFileSeparator1=, mnuFileExit=Exit/quit");
+}
+
+// Every item but Grid in sight, in one row or more, never behind an
+// overflow button; the map starts below the last row.
+TEST_F(MapWindowTest, MenuBarWrapsToShowEveryItemAtAnyWidth) {
+    Open();
+    auto *bar = qobject_cast<MenuBarRows *>(window_->menuBar());
+    for (const int width : {3000, 1024, 800, 500, 200, 1}) {
+        SCOPED_TRACE(width);
+        window_->resize(width, 600);
+        QTest::qWait(0);
+        const std::vector<QMenuBar *> rows = bar->Rows();
+        EXPECT_TRUE(width == 3000 ? rows.size() == 1 : width > 500 || rows.size() > 1);
+        int shown = 0;
+        for (QMenuBar *row : rows) {
+            EXPECT_TRUE(row->isVisible());
+            for (QAction *action : row->actions()) {
+                if (!action->isVisible())
+                    continue;
+                ++shown;
+                EXPECT_TRUE(row->rect().contains(row->actionGeometry(action)))
+                    << action->text().toStdString();
+            }
+            auto *more = row->findChild<QToolButton *>(
+                "qt_menubar_ext_button", Qt::FindDirectChildrenOnly);
+            EXPECT_TRUE(!more || !more->isVisible());
+            EXPECT_LE(row->mapTo(window_.get(), QPoint(0, row->height())).y(),
+                      Find<MapCanvas>("mapCanvas")->geometry().top());
+        }
+        EXPECT_EQ(shown, 17);
+    }
+}
+
+// Keys trigger the frequent items (their commands are tested through the
+// items); each item's tip, shown on hover, names its keys.
+TEST_F(MapWindowTest, KeysTriggerTheFrequentItems) {
+    Open();
+    window_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    const auto none = Qt::NoModifier, ctrl = Qt::ControlModifier;
+    const std::tuple<int, Qt::KeyboardModifiers, const char *> rows[] = {
+        {Qt::Key_Plus, none, "mnuZoomIn"},
+        {Qt::Key_Equal, none, "mnuZoomIn"},
+        {Qt::Key_Plus, ctrl, "mnuZoomIn"},
+        {Qt::Key_Plus, Qt::KeypadModifier, "mnuZoomIn"},
+        {Qt::Key_Minus, none, "mnuZoomOut"},
+        {Qt::Key_Minus, ctrl, "mnuZoomOut"},
+        {Qt::Key_BracketRight, none, "mnuLarger"},
+        {Qt::Key_BracketLeft, none, "mnuSmaller"},
+        {Qt::Key_C, none, "mnuChannel"},
+        {Qt::Key_Home, none, "mnuHome"},
+        {Qt::Key_H, none, "mnuHome"},
+        {Qt::Key_P, ctrl, "mnuPrint"},
+        {Qt::Key_Q, ctrl, "mnuFileExit"}};
+    for (const auto &[key, modifiers, item] : rows) {
+        SCOPED_TRACE(item);
+        QAction *action = Find(item);
+        action->disconnect(window_.get()); // the item only, not its command
+        QSignalSpy triggered(action, &QAction::triggered);
+        QTest::keyClick(window_.get(), Qt::Key(key), modifiers);
+        EXPECT_EQ(triggered.count(), 1);
+    }
+    QAction *zoomIn = Find("mnuZoomIn");
+    EXPECT_EQ(zoomIn->toolTip(), "ZoomIn (+, =, Ctrl++, Ctrl+=)");
+    EXPECT_EQ(Find("mnuFileExit")->toolTip(), "Exit/quit (Ctrl+Q)");
+    for (QMenuBar *row : qobject_cast<MenuBarRows *>(window_->menuBar())->Rows())
+        if (row->actions().contains(zoomIn)) {
+            const QPoint at = row->actionGeometry(zoomIn).center();
+            QHelpEvent hover(QEvent::ToolTip, at, row->mapToGlobal(at));
+            QApplication::sendEvent(row, &hover);
+        }
+    EXPECT_EQ(QToolTip::text(), zoomIn->toolTip());
 }
 
 TEST_F(MapWindowTest, ViewItemsAreDisabledAtTheirLimitsOnly) {
@@ -328,6 +406,18 @@ TEST_F(MapWindowTest, AllStationsAnswerDecidesTheOverview) {
         EXPECT_EQ(Printed("KRLD"), 0);
         EXPECT_EQ(Count("Line .* 0x0000FF"), 2 + 4 * 2);
     }
+    // Enter presses the default button, which opens with the focus.
+    settings_ = start;
+    Open();
+    QString focused;
+    OnNextModal([&](QWidget *dialog) {
+        focused = dialog->focusWidget()->objectName();
+        QTest::keyClick(dialog, Qt::Key_Return);
+    });
+    Trigger("mnuShowStations");
+    EXPECT_EQ(focused, "cmdAlterNo");
+    EXPECT_TRUE(settings_.allStationsGo == 1 && Redrawn());
+    EXPECT_FLOAT_EQ(settings_.scaleFactor, 1000);
 }
 
 TEST_F(MapWindowTest, ExitsSaveTheSessionAndTheFrameDoesNot) {
@@ -335,9 +425,16 @@ TEST_F(MapWindowTest, ExitsSaveTheSessionAndTheFrameDoesNot) {
     window_->close();
     EXPECT_FALSE(QFile::exists("Tavik.cfg"));
     Open();
-    Trigger("mnuOskel");
-    EXPECT_EQ(opened_,
-              std::vector<QUrl>({QUrl("https://oskel-software.example/")}));
+    Trigger("mnuOskel"); // the page beside the program, which the build puts
+    ASSERT_EQ(opened_.size(), 1u);
+    QFile page(opened_[0].toLocalFile());
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QFileInfo(page).absolutePath(),
+              QCoreApplication::applicationDirPath());
+    const QString html = QString::fromUtf8(page.readAll());
+    for (const char *part :
+         {"Version \\d+\\.\\d+,", "GeoNames", "GSHHG", "Ctrl</kbd>\\+<kbd>Q"})
+        EXPECT_TRUE(html.contains(QRegularExpression(part))) << part;
     Trigger("mnuExit"); // at once
     EXPECT_TRUE(QFile::remove("Tavik.cfg") && waits_.empty());
     EXPECT_FALSE(window_->isVisible());
