@@ -83,17 +83,27 @@ float ClampToMap(float v) {
     return std::min(v, kMapClamp);
 }
 
-MapPoint MapPositionUnclamped(const MapView &view, float lat, float lonWest,
-                              double kmPerDegree) {
+PolarPosition PolarFromHome(const MapView &view, float lat, float lonWest,
+                            double kmPerDegree) {
     const DistanceBearing db = GreatCircle(
         view.homeLatitude, view.homeLongitude, -lonWest, lat, kmPerDegree);
-    const double r = db.distanceKm * view.scaleFactor / 75.0;
     const double angle = db.bearingDeg / kMapDegPerRad;
+    return {db.distanceKm, std::sin(angle), std::cos(angle)};
+}
+
+MapPoint PlaceOnMap(const PolarPosition &p, float scaleFactor) {
+    const double r = p.distanceKm * scaleFactor / 75.0;
     // Far beyond the clamp square; keeps the conversion to single in range.
     constexpr double kFar = 1e30;
-    const double x = std::clamp(kMapCentreX + r * std::sin(angle), -kFar, kFar);
-    const double y = std::clamp(kMapCentreY - r * std::cos(angle), -kFar, kFar);
+    const double x = std::clamp(kMapCentreX + r * p.sinBearing, -kFar, kFar);
+    const double y = std::clamp(kMapCentreY - r * p.cosBearing, -kFar, kFar);
     return {static_cast<float>(x), static_cast<float>(y)};
+}
+
+MapPoint MapPositionUnclamped(const MapView &view, float lat, float lonWest,
+                              double kmPerDegree) {
+    return PlaceOnMap(PolarFromHome(view, lat, lonWest, kmPerDegree),
+                      view.scaleFactor);
 }
 
 MapPoint MapPosition(const MapView &view, float lat, float lonWest,

@@ -48,6 +48,20 @@ struct MapPoint {
 
 float ClampToMap(float v); // to -30000 ... 30000
 
+// Where a place lies seen from home, before the scale: the two steps of
+// MapPositionUnclamped apart, so that a drawing can keep the first for a
+// home and redo only the second, a multiplication, when the scale changes.
+// PlaceOnMap(PolarFromHome(view, ...), view.scaleFactor) is exactly
+// MapPositionUnclamped(view, ...).
+struct PolarPosition {
+    double distanceKm = 0;
+    double sinBearing = 0;
+    double cosBearing = 1;
+};
+PolarPosition PolarFromHome(const MapView &view, float lat, float lonWest,
+                            double kmPerDegree = kKmPerDegree);
+MapPoint PlaceOnMap(const PolarPosition &p, float scaleFactor);
+
 // Position of (lat north, lon WEST positive) on the map, before clamping.
 MapPoint MapPositionUnclamped(const MapView &view, float lat, float lonWest,
                               double kmPerDegree = kKmPerDegree);

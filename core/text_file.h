@@ -3,6 +3,8 @@
 // time, streamed through a fixed buffer, never loaded whole. Where a line
 // ends depends on the file (LineEnds).
 
+#include "core/file_identity.h"
+
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -50,6 +52,8 @@ class TextFileReader {
     long LineNumber() const { return lineNumber_; }
     // True when the operating system reported a read error.
     bool Failed() const { return failed_; }
+    // The open file's identity (unknown when none is open).
+    FileIdentity Identity() const { return IdentifyOpenFile(file_); }
     void Close();
 
   private:
