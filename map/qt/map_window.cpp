@@ -3,6 +3,8 @@
 #include "core/number_text.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/get_channel_dialog.h"
+#include "dialogs/get_distance_dialog.h"
+#include "dialogs/get_home_dialog.h"
 #include "dialogs/get_options_dialog.h"
 #include "dialogs/message_box.h"
 #include "dialogs/placeholder_dialog.h"
@@ -218,7 +220,10 @@ void MapWindow::OnOptions() {
     dialog.exec();
 }
 
-void MapWindow::OnDistance() { ShowPlaceholder(QStringLiteral("Distance")); }
+void MapWindow::OnDistance() {
+    GetDistanceDialog dialog(settings_, lists_, this);
+    dialog.exec();
+}
 
 void MapWindow::OnRings() {
     ToggleRings(map_);
@@ -245,9 +250,12 @@ void MapWindow::OnShowStations() {
 }
 
 void MapWindow::OnHome() {
-    ShowPlaceholder(QStringLiteral("Home"));
+    GetHomeDialog dialog(settings_, lists_, homeCandidate_, this);
+    dialog.exec();
     RedrawMap(map_);
     KeepDrawing();
+    if (dialog.UseMapChosen())
+        ShowPlaceholder(QStringLiteral("States"));
 }
 
 void MapWindow::OnStationData() {

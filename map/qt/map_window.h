@@ -10,6 +10,7 @@
 #include "map/kept_picture.h"
 #include "map/qt/picture_canvas.h"
 #include "map/qt/maker_page.h"
+#include "session/list_picks.h"
 #include "session/reference_lists.h"
 #include "session/session_settings.h"
 #include "session/version_info.h"
@@ -105,6 +106,7 @@ class MapWindow : public QMainWindow {
     OutlinePen pen_;
     MapContext map_;
     ViewMenuState viewMenu_;
+    HomeCandidate homeCandidate_; // the home dialog's last clicked line
 
     std::unique_ptr<QPrinter> printer_;
 
