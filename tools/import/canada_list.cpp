@@ -61,8 +61,11 @@ CanadaListResult LoadCanadaList(const std::string &path, CanadaList &list,
         std::string_view call = Trim(fields[index[kCall]]);
         auto mhz = ParseNumber(fields[index[kFrequency]]);
         auto watts = ParseNumber(fields[index[kPower]]);
-        auto lat = ParseNumber(fields[index[kLatitude]]);
-        auto lon = ParseNumber(fields[index[kLongitude]]);
+        // Blank coordinates, like 0.0, 0.0, mean the row has no position.
+        const bool blank = Trim(fields[index[kLatitude]]).empty() &&
+                           Trim(fields[index[kLongitude]]).empty();
+        auto lat = blank ? 0.0 : ParseNumber(fields[index[kLatitude]]);
+        auto lon = blank ? 0.0 : ParseNumber(fields[index[kLongitude]]);
         if (call.empty()) {
             problem("no call sign");
             continue;

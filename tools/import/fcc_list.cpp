@@ -131,10 +131,16 @@ FccLineProblem ParseFccLine(std::string_view line, FccRecord &record) {
     const std::optional<float> single = ToChannelSingle(*power);
     if (!single || !(*single > 0))
         return FccLineProblem::PowerOutOfRange;
+    // Blank position columns read as 0, 0: a record without a position,
+    // which the importer leaves out and counts.
     double latitude = 0, longitude = 0;
-    if (!ParseDms(Col(line, kLatitude), 'N', 'S', 90.0, latitude))
+    const bool noPosition =
+        Col(line, kLatitude).empty() && Col(line, kLongitude).empty();
+    if (!noPosition &&
+        !ParseDms(Col(line, kLatitude), 'N', 'S', 90.0, latitude))
         return FccLineProblem::BadLatitude;
-    if (!ParseDms(Col(line, kLongitude), 'W', 'E', 180.0, longitude))
+    if (!noPosition &&
+        !ParseDms(Col(line, kLongitude), 'W', 'E', 180.0, longitude))
         return FccLineProblem::BadLongitude;
 
     record.call.assign(call);

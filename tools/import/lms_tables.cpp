@@ -1,156 +1,15 @@
 #include "tools/import/lms_tables.h"
 
-#include "core/text_file.h"
-
 #include "tools/import/import_text.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <filesystem>
-#include <initializer_list>
 
 namespace tavik::import {
 
 namespace {
-
-// Bad lines of one table listed by line; more than this are only counted.
-constexpr int kProblemsListedPerTable = 20;
-// The index of an optional column that the table does not have.
-constexpr std::size_t kAbsent = static_cast<std::size_t>(-1);
-
-std::string Lower(std::string_view text) {
-    std::string out(text);
-    for (char &c : out)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return out;
-}
-
-// dir/table, dir/table.dat or dir/table.txt, the name in any letter case;
-// "" when there is none.
-std::string FindTable(const std::string &dir, const std::string &table) {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    for (const auto &entry : fs::directory_iterator(dir, ec)) {
-        if (!entry.is_regular_file(ec))
-            continue;
-        const std::string name = Lower(entry.path().filename().string());
-        if (name == table || name == table + ".dat" || name == table + ".txt")
-            return entry.path().string();
-    }
-    return {};
-}
-
-// Drops the "|^|" (or "|^", "^") that ends a row.
-std::string_view RecordBody(std::string_view line) {
-    line = Trim(line);
-    for (std::string_view end : {"|^|", "|^", "^"})
-        if (line.size() >= end.size() &&
-            line.substr(line.size() - end.size()) == end) {
-            line.remove_suffix(end.size());
-            break;
-        }
-    return line;
-}
-
-// The column names of a table's first line, in small letters.
-std::vector<std::string> HeaderNames(const std::string &path) {
-    TextFileReader reader(LineEnds::Lf);
-    std::string line;
-    std::vector<std::string> names;
-    if (!reader.Open(path) || !reader.ReadLine(line))
-        return names;
-    std::vector<std::string_view> fields;
-    SplitFields(RecordBody(line), '|', fields);
-    for (std::string_view f : fields)
-        names.push_back(Lower(Trim(f)));
-    return names;
-}
-
-// A column read by one of its names (dumps of different years differ). A
-// column whose first name begins with '?' may be missing: it reads as "".
-using ColumnNames = std::initializer_list<const char *>;
-
-// Streams one table: finds the columns in the first line, then hands each
-// record's values, in the order of `columns`, to onRow, which returns a
-// problem text or nullptr.
-template <class OnRow>
-LmsLoadResult ReadTable(const std::string &path, const char *table,
-                        std::initializer_list<ColumnNames> columns,
-                        std::vector<std::string> &problems, std::string &error,
-                        int &badLines, OnRow onRow) {
-    TextFileReader reader(LineEnds::Lf);
-    if (!reader.Open(path)) {
-        error = "LMS table " + path + " cannot be opened";
-        return LmsLoadResult::CannotRead;
-    }
-    std::string line;
-    std::vector<std::string_view> fields;
-    std::vector<std::size_t> index;
-    std::string missing;
-    if (reader.ReadLine(line)) {
-        SplitFields(RecordBody(line), '|', fields);
-        for (const ColumnNames &names : columns) {
-            std::size_t found = fields.size();
-            const bool optional = **names.begin() == '?';
-            for (std::size_t f = 0; f < fields.size() && found == fields.size();
-                 ++f)
-                for (const char *name : names)
-                    if (Lower(Trim(fields[f])) == name + (name[0] == '?'))
-                        found = f;
-            if (found == fields.size() && optional)
-                found = kAbsent;
-            else if (found == fields.size())
-                missing +=
-                    std::string(missing.empty() ? "" : ", ") + *names.begin();
-            index.push_back(found);
-        }
-    } else {
-        missing = "any";
-    }
-    if (!missing.empty()) {
-        error = "LMS table " + path +
-                " refused: its first line does not "
-                "name the columns (" +
-                missing +
-                " missing); the table must "
-                "start with the header line of the LMS dump";
-        return LmsLoadResult::NoHeader;
-    }
-    std::size_t needed = 0;
-    for (std::size_t i : index)
-        if (i != kAbsent)
-            needed = std::max(needed, i);
-    std::vector<std::string_view> values(index.size());
-    int bad = 0;
-    while (reader.ReadLine(line)) {
-        std::string_view body = RecordBody(line);
-        if (body.empty())
-            continue;
-        SplitFields(body, '|', fields);
-        const char *problem = "fewer fields than the header names";
-        if (fields.size() > needed) {
-            for (std::size_t c = 0; c < index.size(); ++c)
-                values[c] = index[c] == kAbsent ? std::string_view()
-                                                : Trim(fields[index[c]]);
-            problem = onRow(values);
-        }
-        if (problem && ++bad <= kProblemsListedPerTable)
-            problems.push_back(std::string(table) + " line " +
-                               std::to_string(reader.LineNumber()) + ": " +
-                               problem);
-    }
-    badLines += bad;
-    if (bad > kProblemsListedPerTable)
-        problems.push_back(std::string(table) + ": " +
-                           std::to_string(bad - kProblemsListedPerTable) +
-                           " more lines that could not be read");
-    if (reader.Failed()) {
-        error = "LMS table " + path + " could not be read to its end";
-        return LmsLoadResult::CannotRead;
-    }
-    return LmsLoadResult::Read;
-}
 
 // A number field that may be blank (read as 0); false when it is no number
 // or none that the program's single precision holds.
@@ -184,11 +43,11 @@ LmsLoadResult LmsTables::Load(const std::string &dir,
                               const std::unordered_set<long> &facilities,
                               std::vector<std::string> &problems,
                               std::string &error) {
-    const std::string facility = !FindTable(dir, "facility").empty()
-                                     ? FindTable(dir, "facility")
-                                     : FindTable(dir, "gis_facility");
-    const std::string systems = FindTable(dir, "gis_am_ant_sys");
-    const std::string towers = FindTable(dir, "gis_am_towers");
+    const std::string facility = !FindLmsTable(dir, "facility").empty()
+                                     ? FindLmsTable(dir, "facility")
+                                     : FindLmsTable(dir, "gis_facility");
+    const std::string systems = FindLmsTable(dir, "gis_am_ant_sys");
+    const std::string towers = FindLmsTable(dir, "gis_am_towers");
     for (const auto &[path, name] :
          {std::pair{facility, "facility"}, std::pair{systems, "gis_am_ant_sys"},
           std::pair{towers, "gis_am_towers"}})
@@ -206,25 +65,21 @@ LmsLoadResult LmsTables::Load(const std::string &dir,
         if (!entry.is_regular_file(ec) || path == facility ||
             path == systems || path == towers)
             continue;
-        const std::vector<std::string> names = HeaderNames(path);
+        const std::vector<std::string> names = LmsHeaderNames(path);
         auto has = [&names](const char *name) {
             return std::find(names.begin(), names.end(), name) != names.end();
         };
         if (!has("application_id") || (!has("facility_id") && !has("fac_id")))
             continue;
         links.push_back(path);
-        if (Lower(entry.path().filename().string()).find("eng") !=
+        if (LowerCase(entry.path().filename().string()).find("eng") !=
             std::string::npos)
             engineering.push_back(path);
     }
     if (!engineering.empty())
         links = engineering;
-    if (links.empty()) {
-        error = "LMS tables in " + dir +
-                ": none pairs application_id with facility_id (the AM "
-                "engineering records)";
-        return LmsLoadResult::MissingTable;
-    }
+    // Without such a table the systems are still found by the keys of the
+    // FCC list's records (and by a facility_id of gis_am_ant_sys).
     std::sort(links.begin(), links.end());
 
     LmsLoadResult result = LoadFacilities(facility, problems, error);
@@ -246,11 +101,11 @@ LmsLoadResult LmsTables::Load(const std::string &dir,
 LmsLoadResult LmsTables::LoadFacilities(const std::string &path,
                                         std::vector<std::string> &problems,
                                         std::string &error) {
-    return ReadTable(
+    return ReadLmsTable(
         path, "facility",
         {{"facility_id", "fac_id"},
-         {"callsign"},
-         {"fac_freq", "freq"},
+         {"?callsign", "fac_callsign"},
+         {"?fac_freq", "freq", "frequency"},
          {"?service_code", "fac_service"}},
         problems, error, badLines_,
         [&](const std::vector<std::string_view> &v) -> const char * {
@@ -275,7 +130,7 @@ LmsLoadResult LmsTables::LoadApplications(
     std::vector<std::string> &problems, std::string &error) {
     const std::string table =
         std::filesystem::path(path).filename().string();
-    return ReadTable(
+    return ReadLmsTable(
         path, table.c_str(),
         {{"application_id"}, {"facility_id", "fac_id"}, {"?service_code"}},
         problems, error,
@@ -298,26 +153,41 @@ LmsLoadResult LmsTables::LoadApplications(
 LmsLoadResult LmsTables::LoadSystems(const std::string &path,
                                      std::vector<std::string> &problems,
                                      std::string &error) {
-    return ReadTable(
+    return ReadLmsTable(
         path, "gis_am_ant_sys",
         {{"ant_sys_id"},
          {"application_id"},
          {"hours_operation"},
-         {"am_dom_status"},
-         {"eng_record_type"}},
+         {"?am_dom_status"},
+         {"?eng_record_type"},
+         {"?facility_id", "fac_id"}},
         problems, error, badLines_,
         [&](const std::vector<std::string_view> &v) -> const char * {
             if (v[0].empty())
                 return "no antenna system id";
             std::string id = LmsKey(v[0]);
-            if (systemById_.count(id))
-                return "antenna system listed twice";
             LmsAntennaSystem system;
             system.id = id;
             system.applicationId = LmsKey(v[1]);
             system.hours.assign(v[2]);
             system.domStatus.assign(v[3]);
-            system.recordType.assign(v[4]);
+            // Without the column every record counts as current.
+            system.recordType.assign(v[4].empty() ? "C" : v[4]);
+            auto listed = systemById_.find(id);
+            if (listed != systemById_.end()) {
+                // The current record of an id listed twice wins, whatever
+                // the order.
+                LmsAntennaSystem &old = systems_[listed->second];
+                if (old.recordType == "C" || system.recordType != "C")
+                    return nullptr;
+                if (old.applicationId != system.applicationId)
+                    return "antenna system listed twice";
+                old = std::move(system);
+                return nullptr;
+            }
+            if (auto facility = ParseWhole(v[5]))
+                applicationsByFacility_[*facility].push_back(
+                    system.applicationId);
             systemById_.emplace(id, systems_.size());
             systemsByApplication_[system.applicationId].push_back(
                 systems_.size());
@@ -330,7 +200,7 @@ LmsLoadResult LmsTables::LoadTowers(const std::string &path,
                                     std::vector<std::string> &problems,
                                     std::string &error) {
     std::string key;
-    LmsLoadResult read = ReadTable(
+    LmsLoadResult read = ReadLmsTable(
         path, "gis_am_towers",
         {{"ant_sys_id"},
          {"tower_num"},

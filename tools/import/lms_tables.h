@@ -9,6 +9,7 @@
 // found by name. Rows end in "|^|" (or "|^").
 
 #include "tools/import/fcc_list.h"
+#include "tools/import/lms_table_text.h"
 
 #include <string>
 #include <unordered_map>
@@ -39,13 +40,6 @@ struct LmsAntennaSystem {
     // Why no pattern can be formed from the towers as listed (a value that
     // is no number or beyond single precision); "" when none.
     std::string unusable;
-};
-
-enum class LmsLoadResult {
-    Read,
-    MissingTable, // one of the four tables is not in the folder
-    NoHeader,     // a table's first line does not name the columns read
-    CannotRead,
 };
 
 // Ids as join keys: blanks, braces and '-' removed, letters in small
