@@ -50,6 +50,9 @@ bool RoundToInt16(double value, int16_t &out);
 // or is not a number; values too small for single become 0.
 bool ToSingle(double value, float &out);
 
+// `text` without its leading and trailing blanks (spaces only).
+std::string_view TrimBlanks(std::string_view text);
+
 // Takes the first comma-delimited field off the front of `line`. Leading
 // commas are skipped and a run of commas counts as one separator. When the
 // line holds no further field, `field` keeps its previous value and `line`
