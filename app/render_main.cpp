@@ -2,11 +2,10 @@
 // without a display and writes it as PNG, SVG or PDF, optionally with the
 // trace of every drawing operation. See README.md, "tavik-render".
 
-#include "map/map_layers.h"
+#include "app/render_options.h"
 #include "map/qt/qt_surface.h"
 #include "map/recording_surface.h"
-#include "map/render_options.h"
-#include "map/replay.h"
+#include "map/kept_picture.h"
 #include "session/session_settings.h"
 
 #include <QGuiApplication>
@@ -40,8 +39,9 @@ class StderrMessages : public tavik::MessageSink {
     tavik::RecordingSurface &drawing_;
 };
 
-void ReplayAll(const std::vector<DrawOp> &ops, QPaintDevice &device) {
-    tavik::QtSurface surface(device);
+void ReplayAll(const std::vector<DrawOp> &ops, QPaintDevice &device,
+               QSizeF logicalSize) {
+    tavik::QtSurface surface(device, logicalSize);
     for (const DrawOp &op : ops)
         tavik::Replay(op, surface);
     surface.End();
@@ -52,11 +52,13 @@ bool WriteImage(const std::vector<DrawOp> &ops, const RenderOptions &options) {
     if (!file.open(QIODevice::WriteOnly))
         return false;
     const QSize size(options.width, options.height);
+    const QSizeF logical(options.mode->logicalWidth,
+                         options.mode->logicalHeight);
     switch (options.format) {
     case ImageFormat::Png: {
         QImage image(size, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::white);
-        ReplayAll(ops, image);
+        ReplayAll(ops, image, logical);
         if (!image.save(&file, "PNG"))
             return false;
         break;
@@ -68,7 +70,7 @@ bool WriteImage(const std::vector<DrawOp> &ops, const RenderOptions &options) {
         svg.setViewBox(QRect(QPoint(0, 0), size));
         svg.setResolution(96);
         svg.setTitle(QStringLiteral("Tavik map"));
-        ReplayAll(ops, svg);
+        ReplayAll(ops, svg, logical);
         break;
     }
     case ImageFormat::Pdf: {
@@ -80,7 +82,7 @@ bool WriteImage(const std::vector<DrawOp> &ops, const RenderOptions &options) {
             QPageSize::Point));
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
         pdf.setTitle(QStringLiteral("Tavik map"));
-        ReplayAll(ops, pdf);
+        ReplayAll(ops, pdf, logical);
         break;
     }
     }
@@ -121,7 +123,7 @@ int main(int argc, char **argv) {
     std::string error;
     switch (tavik::ParseRenderOptions(args, options, error)) {
     case tavik::ParseOutcome::Help:
-        std::printf("%s\n", tavik::RenderUsage().c_str());
+        std::printf("%s", tavik::RenderHelp().c_str());
         return 0;
     case tavik::ParseOutcome::Error:
         std::fprintf(stderr, "tavik-render: %s; %s\n", error.c_str(),
@@ -145,11 +147,9 @@ int main(int argc, char **argv) {
     tavik::RecordingSurface drawing;
     StderrMessages messages(drawing);
     tavik::OutlinePen pen;
-    tavik::MapContext map{settings, drawing, messages, pen, std::string()};
-    if (options.allStations)
-        tavik::DrawAllStationsMap(map);
-    else
-        tavik::RedrawMap(map);
+    options.mode->draw(
+        tavik::RenderJob{settings, drawing, messages, pen, std::string(),
+                         options});
 
     int status = 0;
     if (!WriteImage(drawing.ops, options)) {

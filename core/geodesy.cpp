@@ -91,12 +91,13 @@ PolarPosition PolarFromHome(const MapView &view, float lat, float lonWest,
     return {db.distanceKm, std::sin(angle), std::cos(angle)};
 }
 
-MapPoint PlaceOnMap(const PolarPosition &p, float scaleFactor) {
+MapPoint PlaceOnMap(const PolarPosition &p, float scaleFactor, float centreX,
+                    float centreY) {
     const double r = p.distanceKm * scaleFactor / 75.0;
     // Far beyond the clamp square; keeps the conversion to single in range.
     constexpr double kFar = 1e30;
-    const double x = std::clamp(kMapCentreX + r * p.sinBearing, -kFar, kFar);
-    const double y = std::clamp(kMapCentreY - r * p.cosBearing, -kFar, kFar);
+    const double x = std::clamp(centreX + r * p.sinBearing, -kFar, kFar);
+    const double y = std::clamp(centreY - r * p.cosBearing, -kFar, kFar);
     return {static_cast<float>(x), static_cast<float>(y)};
 }
 

@@ -60,7 +60,9 @@ struct PolarPosition {
 };
 PolarPosition PolarFromHome(const MapView &view, float lat, float lonWest,
                             double kmPerDegree = kKmPerDegree);
-MapPoint PlaceOnMap(const PolarPosition &p, float scaleFactor);
+// The position around (centreX, centreY), before clamping.
+MapPoint PlaceOnMap(const PolarPosition &p, float scaleFactor,
+                    float centreX = kMapCentreX, float centreY = kMapCentreY);
 
 // Position of (lat north, lon WEST positive) on the map, before clamping.
 MapPoint MapPositionUnclamped(const MapView &view, float lat, float lonWest,

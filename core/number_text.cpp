@@ -451,6 +451,21 @@ std::string ShortestText(float value) {
     return std::string(buf, r.ptr);
 }
 
+std::string_view TrimBlanks(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+std::string SignedNumberText(float value) {
+    // The blank stands where a minus sign would be; -0 prints as " 0".
+    if (value == 0)
+        value = 0;
+    return (value < 0 ? "" : " ") + ShortestText(value);
+}
+
 void WaitSeconds(float seconds,
                  const std::function<void()> &processPendingEvents) {
     using Clock = std::chrono::steady_clock;
@@ -470,6 +485,14 @@ void WaitSeconds(float seconds,
     while (Clock::now() < end) {
         std::this_thread::sleep_until(end);
     }
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return {};
+    const std::size_t last = text.find_last_not_of(' ');
+    return text.substr(first, last - first + 1);
 }
 
 } // namespace tavik

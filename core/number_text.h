@@ -26,6 +26,11 @@ std::string FormatNumberText(double value);
 // ("1340", "32.78", "-0.25", "1e+10" style is never used below 1e16).
 std::string ShortestText(float value);
 
+// A number as the platform prints one, with its sign position: a blank
+// before a value that is not negative (" 36.02", " 0"), "-" before a
+// negative one ("-84.32"); then ShortestText.
+std::string SignedNumberText(float value);
+
 // The platform's plain number reading, used for the numeric fields of data
 // files: the decimal number at the head of the text (optional sign, digits,
 // optional "." and fraction, optional "E" or "D" exponent); blanks and tabs
@@ -45,6 +50,9 @@ bool RoundToInt16(double value, int16_t &out);
 // or is not a number; values too small for single become 0.
 bool ToSingle(double value, float &out);
 
+// `text` without its leading and trailing blanks (spaces only).
+std::string_view TrimBlanks(std::string_view text);
+
 // Takes the first comma-delimited field off the front of `line`. Leading
 // commas are skipped and a run of commas counts as one separator. When the
 // line holds no further field, `field` keeps its previous value and `line`
@@ -55,6 +63,9 @@ void TakeField(std::string &line, std::string &field);
 // The same with the blank (space) as delimiter, for outline lines.
 void TakeWord(std::string_view &line, std::string_view &word);
 void TakeWord(std::string &line, std::string &word);
+
+// The text without its leading and trailing blanks (spaces only).
+std::string_view TrimBlanks(std::string_view text);
 
 // Lets pending window events run once, then waits `seconds` on a monotonic
 // clock without processing events. The window layer passes its event pump;

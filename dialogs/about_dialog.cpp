@@ -2,6 +2,7 @@
 
 #include "dialogs/dialog_placement.h"
 #include "dialogs/labels.h"
+#include "map/qt/maker_page.h"
 #include "resources/program_images.h"
 #include "session/version_info.h"
 
@@ -99,9 +100,9 @@ AboutDialog::AboutDialog(std::function<void(const QUrl &)> openUrl,
 
     auto *visit = new ClickableLabel(
         QStringLiteral("Visit Oskel Software at   ") + address,
-        [openUrl, address] {
+        [openUrl] {
             if (openUrl)
-                openUrl(QUrl(address));
+                openUrl(MakerPageUrl());
         },
         this);
     BlueLabel(Place(visit, "lblOskelSoftware", Twips(120, 2040, 6705, 330)),

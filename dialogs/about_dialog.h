@@ -18,7 +18,8 @@ class AboutDialog : public QDialog {
     static constexpr int kWidthTwips = 6885;
     static constexpr int kHeightTwips = 6165;
 
-    // A click on the maker's label passes the address to `openUrl`.
+    // A click on the maker's label passes the maker's page (MakerPageUrl)
+    // to `openUrl`.
     AboutDialog(std::function<void(const QUrl &)> openUrl, QWidget *parent);
 };
 

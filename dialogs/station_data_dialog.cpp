@@ -182,9 +182,7 @@ void StationDataDialog::paintEvent(QPaintEvent *) {
         painter.fillRect(rect(), Qt::white);
     }
     QtSurface surface(*this, QSizeF(kStationDataWidth, kStationDataHeight));
-    ApplyState(base_, surface);
-    for (const DrawOp &op : picture_.ops)
-        Replay(op, surface);
+    picture_.ReplayFrom(0, surface);
     surface.End();
 }
 
@@ -207,9 +205,9 @@ void StationDataDialog::RowClicked(int k) {
     const std::string *row = SearchRowAt(search_, k);
     if (!row || SelectRow(*row).call.empty())
         return;
-    ShowStationPattern(picture_, dataDir_, settings_.channelKHz,
+    ShowStationPattern(picture_.Surface(), dataDir_, settings_.channelKHz,
                        settings_.Flags(), *row);
-    DropBeforeLastCls(picture_.ops, base_);
+    picture_.Keep();
     label5_->show();
     update();
 }

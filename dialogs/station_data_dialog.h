@@ -10,7 +10,7 @@
 
 #include "core/messages.h"
 #include "map/recording_surface.h"
-#include "map/replay.h"
+#include "map/kept_picture.h"
 #include "session/session_settings.h"
 #include "stations/station_search.h"
 
@@ -36,7 +36,7 @@ class StationDataDialog : public QDialog {
     ~StationDataDialog() override;
 
     // The kept picture: the operations since the last Cls.
-    const std::vector<DrawOp> &Picture() const { return picture_.ops; }
+    const std::vector<DrawOp> &Picture() const { return picture_.Ops(); }
     // The list's height in drawing units, as the last search set it.
     int ListHeight() const { return listHeight_; }
 
@@ -59,8 +59,7 @@ class StationDataDialog : public QDialog {
     std::string dataDir_;
     StationSearch search_;
     int listHeight_;
-    RecordingSurface picture_;
-    SurfaceState base_; // state left by the dropped operations
+    KeptPicture picture_;
 
     QLineEdit *txtGetData_ = nullptr;
     QListWidget *lstGetData_ = nullptr;

@@ -2,6 +2,7 @@
 // every station of every channel, over the two outline layers.
 
 #include "map/map_layers.h"
+#include "map/station_mark.h"
 #include "stations/channel_file.h"
 
 #include <cmath>
@@ -16,9 +17,6 @@ constexpr int kLastChannel = 1700;
 constexpr int kChannelStep = 10;
 // 1610 kHz has no channel file of its own in the overview.
 constexpr int kSkippedChannel = 1610;
-
-constexpr float kCrossArm = 16.0f; // map units
-constexpr int kCrossWidth = 3;     // pixels
 
 // Draws every station of one channel that passes the class filters; false
 // on a missing file or a bad record.
@@ -35,19 +33,12 @@ bool PlotOneChannel(MapContext &map, ChannelFile &file, int channel,
             return true;
         }
         const MapPoint p =
-            MapPosition(view, station.Latitude, station.Longitude);
+            Place(map.placement, view, station.Latitude, station.Longitude);
         if (!std::isfinite(p.x) || !std::isfinite(p.y)) {
             return false;
         }
-        surface.SetFontSize(8);
-        surface.PSet(p.x - 60, p.y - 210, kWhite);
-        surface.PrintNumber(static_cast<float>(channel));
-
-        surface.SetFontSize(10);
-        surface.SetDrawWidth(kCrossWidth);
-        surface.Line(p.x - kCrossArm, p.y, p.x + kCrossArm, p.y, kRed);
-        surface.Line(p.x, p.y - kCrossArm, p.x, p.y + kCrossArm, kRed);
-        surface.SetDrawWidth(1);
+        DrawStationMark(surface, p, static_cast<float>(channel), station.Call,
+                        kAllStationsMark);
         return true;
     });
 }

@@ -5,6 +5,8 @@
 #include "core/number_text.h"
 #include "map/map_layers.h"
 #include "map/pattern_outline.h"
+#include "map/legend.h"
+#include "map/station_mark.h"
 #include "stations/channel_file.h"
 #include "stations/pattern.h"
 
@@ -14,17 +16,6 @@
 namespace tavik {
 
 namespace {
-
-// Legend text colours name the hours; the outlines use the slightly
-// different shades of the pattern drawer.
-constexpr Color kLegendUnlimited = 0x000099; // (153, 0, 0) RGB
-constexpr Color kLegendDaytime = 0x119911;   // (17, 153, 17) RGB
-constexpr Color kLegendCritical = 0xCCCC11;  // (17, 204, 204) RGB
-constexpr Color kDayNightBanner = 0xFFF0E0;  // (224, 240, 255) RGB
-constexpr Color kLicensedBanner = 0xE0FFE0;  // (224, 255, 224) RGB
-
-// Half the width of the station cross, map units.
-constexpr float kCrossArm = 30.0f;
 
 // Cities of three characters or fewer are placeholders, not shown.
 constexpr std::size_t kShortestShownCity = 4;
@@ -40,15 +31,7 @@ void DrawStation(MapContext &map, const StationRecord &record,
     DrawingSurface &surface = map.surface;
     DrawPattern(surface, table, p.x, p.y, record.Hours, s.dayNightMode,
                 s.patternSize, s.scaleFactor);
-
-    surface.SetFontSize(8);
-    surface.PSet(p.x - 60, p.y - 210, kWhite);
-    surface.PrintNumber(s.channelKHz);
-    PrintAt(surface, p.x - 15, p.y - 30, record.Call);
-
-    surface.SetFontSize(10);
-    surface.Line(p.x - kCrossArm, p.y, p.x + kCrossArm, p.y, kRed);
-    surface.Line(p.x, p.y - kCrossArm, p.x, p.y + kCrossArm, kRed);
+    DrawStationMark(surface, p, s.channelKHz, record.Call, kChannelPlotMark);
 }
 
 // Reads and draws every passing station; false on a missing file, a bad
@@ -69,7 +52,7 @@ bool PlotStations(MapContext &map, ChannelFile &file, const std::string &name) {
             return true;
         }
         const MapPoint p =
-            MapPosition(view, station.Latitude, station.Longitude);
+            Place(map.placement, view, station.Latitude, station.Longitude);
         if (!std::isfinite(p.x) || !std::isfinite(p.y)) {
             return false;
         }
@@ -87,19 +70,7 @@ void DrawLegend(MapContext &map) {
     surface.FilledBox(200, 6500, 2100, 7680, kWhite);
     surface.FilledBox(200, 7680, 4200, 8400, kWhite);
 
-    const struct {
-        float y;
-        Color colour;
-        const char *text;
-    } hours[] = {{6700, kLegendUnlimited, "Unlimited"},
-                 {6940, kLegendDaytime, "Daytime"},
-                 {7180, kLegendCritical, "Critical"},
-                 {7420, kBlack, "Nighttime"}};
-    for (const auto &h : hours) {
-        surface.PSet(500, h.y, kWhite);
-        surface.SetForeColor(h.colour);
-        surface.PrintText(h.text);
-    }
+    DrawHoursLegend(surface, 500, 6700, 240, map.palette.legend);
 
     PrintAt(surface, 500, 7660,
             "Channel: " + ShortestText(s.channelKHz) + " kHz");
@@ -115,7 +86,7 @@ void DrawLicensedBanner(MapContext &map) {
     if (map.settings.licensedOnly != 1) {
         return;
     }
-    map.surface.FilledBox(150, 290, 3900, 590, kLicensedBanner);
+    map.surface.FilledBox(150, 290, 3900, 590, map.palette.licensedBanner);
     PrintAt(map.surface, 200, 290, "Licensed patterns only");
 }
 
@@ -126,7 +97,7 @@ void DrawDayNightBanner(MapContext &map) {
     if (mode <= 0) {
         return;
     }
-    map.surface.FilledBox(150, 10, 3900, 285, kDayNightBanner);
+    map.surface.FilledBox(150, 10, 3900, 285, map.palette.dayNightBanner);
     map.surface.PSet(200, 10, kWhite);
     if (mode == 1) {
         map.surface.PrintText("Day & critical patterns only");

@@ -31,6 +31,15 @@ inline float LineHeight(float points) {
     return points * kUnitsPerPoint * kLineSpacing;
 }
 
+// What a surface keeps between operations. Cls resets only the current
+// point; the other three last until set again.
+struct SurfaceState {
+    Color foreColor = kBlack; // text colour
+    float fontSize = 10;      // points
+    int drawWidth = 1;        // pixels
+    float currentX = 0, currentY = 0;
+};
+
 class DrawingSurface {
   public:
     virtual ~DrawingSurface() = default;

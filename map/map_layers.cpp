@@ -3,6 +3,8 @@
 
 #include "map/map_layers.h"
 
+#include "map/polyline.h"
+
 #include <array>
 #include <cmath>
 #include <string>
@@ -10,12 +12,6 @@
 namespace tavik {
 
 namespace {
-
-constexpr Color kGridColour = 0x8888FF;       // (255, 136, 136) RGB
-constexpr Color kFineRingColour = 0xDDDDFF;   // (255, 221, 221) RGB
-constexpr Color kCoarseRingColour = 0x9999FF; // (255, 153, 153) RGB
-constexpr Color kRingLegendBox = 0xF0F0FF;    // (255, 240, 240) RGB
-constexpr Color kSpokeColour = 0x99DD99;      // (153, 221, 153) RGB
 
 // Drawn radius per ring unit and per unit of scaleFactor: miles and km.
 constexpr double kUnitsPerMile = 0.021485;
@@ -40,30 +36,19 @@ SinCos SinCosDeg(float degrees) {
     return {std::sin(rad), std::cos(rad)};
 }
 
-// One grid line: the first point starts the polyline, the rest continue it.
-// Grid points go to the surface unclamped.
-void GridPoint(DrawingSurface &surface, const MapView &view, float lat,
-               float lonWest, bool first) {
-    const MapPoint p = MapPositionUnclamped(view, lat, lonWest);
-    if (first) {
-        surface.Line(p.x, p.y, p.x, p.y, kGridColour);
-    } else {
-        surface.LineTo(p.x, p.y, kGridColour);
-    }
-}
-
-void DrawRing(DrawingSurface &surface,
+void DrawRing(DrawingSurface &surface, MapPoint centre,
               const std::array<SinCos, kRingPoints> &angles, float radius,
               Color colour) {
+    std::array<MapPoint, kRingPoints> points;
     for (int i = 0; i < kRingPoints; ++i) {
-        const float x = kMapCentreX + radius * angles[i].s;
-        const float y = kMapCentreY - radius * angles[i].c;
-        if (i == 0) {
-            surface.Line(x, y, x, y, colour);
-        } else {
-            surface.LineTo(x, y, colour);
-        }
+        points[i] = {centre.x + radius * angles[i].s,
+                     centre.y - radius * angles[i].c};
     }
+    DrawPolyline(surface, points.data(), points.size(), colour, false);
+}
+
+MapPoint Centre(const MapContext &map) {
+    return {map.placement.centreX, map.placement.centreY};
 }
 
 } // namespace
@@ -73,19 +58,29 @@ void DrawGrid(MapContext &map) {
         return;
     }
     const MapView view = map.View();
+    const Color colour = map.palette.grid;
     // Parallels 15..55 N across 60..125 W, then meridians 60..125 W from
-    // 15 N up to 55 N, every 5 degrees.
+    // 15 N up to 55 N, every 5 degrees; grid points go to the surface
+    // unclamped.
+    std::array<MapPoint, 14> parallel;
     for (int lat = 15; lat <= 55; lat += 5) {
-        for (int lon = 60; lon <= 125; lon += 5) {
-            GridPoint(map.surface, view, static_cast<float>(lat),
-                      static_cast<float>(lon), lon == 60);
+        for (int i = 0; i < 14; ++i) {
+            parallel[i] = PlaceUnlimited(map.placement, view,
+                                         static_cast<float>(lat),
+                                         static_cast<float>(60 + 5 * i));
         }
+        DrawPolyline(map.surface, parallel.data(), parallel.size(), colour,
+                     false);
     }
+    std::array<MapPoint, 9> meridian;
     for (int lon = 60; lon <= 125; lon += 5) {
-        for (int lat = 15; lat <= 55; lat += 5) {
-            GridPoint(map.surface, view, static_cast<float>(lat),
-                      static_cast<float>(lon), lat == 15);
+        for (int i = 0; i < 9; ++i) {
+            meridian[i] = PlaceUnlimited(map.placement, view,
+                                         static_cast<float>(15 + 5 * i),
+                                         static_cast<float>(lon));
         }
+        DrawPolyline(map.surface, meridian.data(), meridian.size(), colour,
+                     false);
     }
 }
 
@@ -107,18 +102,18 @@ void DrawRings(MapContext &map) {
     DrawingSurface &surface = map.surface;
     surface.SetDrawWidth(1);
     for (int r = 10; r <= 100; r += 10) {
-        DrawRing(surface, angles, static_cast<float>(r * perUnit),
-                 kFineRingColour);
+        DrawRing(surface, Centre(map), angles,
+                 static_cast<float>(r * perUnit), map.palette.fineRing);
     }
     // The 100 ring is drawn again here, coarse over fine.
     for (int r = 100; r <= 5000; r += 100) {
         surface.SetDrawWidth(r % 1000 == 0 ? 2 : 1);
-        DrawRing(surface, angles, static_cast<float>(r * perUnit),
-                 kCoarseRingColour);
+        DrawRing(surface, Centre(map), angles,
+                 static_cast<float>(r * perUnit), map.palette.coarseRing);
     }
 
     surface.SetDrawWidth(1);
-    surface.FilledBox(150, 590, 3900, 890, kRingLegendBox);
+    surface.FilledBox(150, 590, 3900, 890, map.palette.ringLegendBox);
     surface.PSet(200, 590, kWhite);
     surface.PrintText(miles ? "Rings are at 10 and 100 mile intervals"
                             : "Rings are at 10 and 100 km intervals");
@@ -129,16 +124,17 @@ void DrawCompass(MapContext &map) {
         return;
     }
     DrawingSurface &surface = map.surface;
+    const MapPoint c = Centre(map);
     for (int a = 0; a < 360; a += 10) {
         const SinCos d = SinCosDeg(static_cast<float>(a));
-        float xi = kMapCentreX;
-        float yi = kMapCentreY;
+        float xi = c.x;
+        float yi = c.y;
         if (a % 90 != 0) {
-            xi = kMapCentreX + kSpokeInner * d.s;
-            yi = kMapCentreY - kSpokeInner * d.c;
+            xi = c.x + kSpokeInner * d.s;
+            yi = c.y - kSpokeInner * d.c;
         }
-        const float xo = kMapCentreX + kSpokeOuter * d.s;
-        const float yo = kMapCentreY - kSpokeOuter * d.c;
+        const float xo = c.x + kSpokeOuter * d.s;
+        const float yo = c.y - kSpokeOuter * d.c;
 
         // Blank the map under the label, then centre the label roughly on
         // the spoke's end: 45 units per character, the sign blank included.
@@ -146,7 +142,7 @@ void DrawCompass(MapContext &map) {
         const int chars = a < 10 ? 2 : (a < 100 ? 3 : 4);
         surface.PSet(xo - 45.0f * static_cast<float>(chars), yo - 105, kWhite);
         surface.PrintNumber(static_cast<float>(a));
-        surface.Line(xi, yi, xo, yo, kSpokeColour);
+        surface.Line(xi, yi, xo, yo, map.palette.spoke);
     }
 }
 

@@ -5,20 +5,16 @@
 
 #include "core/geodesy.h"
 #include "core/messages.h"
+#include "core/placement.h"
 #include "map/drawing_surface.h"
+#include "map/outline_drawing.h"
+#include "map/palette.h"
 #include "session/session_settings.h"
 
 #include <cstdint>
 #include <string>
 
 namespace tavik {
-
-// Pen state shared by the two outline drawers and kept from one drawing to
-// the next: a polyline may continue across files and redraws.
-struct OutlinePen {
-    int16_t penUp = 0; // 1 = up
-    float prevX = 0, prevY = 0;
-};
 
 // Everything a layer draws from and onto. Files are read from `dataDir`
 // (the working directory when empty), again at every redraw.
@@ -28,6 +24,10 @@ struct MapContext {
     MessageSink &messages;
     OutlinePen &pen;
     std::string dataDir;
+    // Where home sits and what happens to far points, and the layers'
+    // colours: the map window's unless a picture states its own.
+    Placement placement = kMapPlacement;
+    MapPalette palette = kMapPalette;
 
     MapView View() const {
         return {settings.homeLatitude, settings.homeLongitude,

@@ -1,6 +1,7 @@
 #include "map/pattern_outline.h"
 
 #include "core/geodesy.h"
+#include "map/polyline.h"
 
 #include <cmath>
 
@@ -14,42 +15,44 @@ bool PatternModeAllows(int16_t dayNightMode, std::string_view hours) {
     return true;
 }
 
-PatternStyle ChannelPlotPatternStyle(std::string_view hours) {
-    if (hours == "N")
-        return {0x000000, 1.0f};
+float PatternStyle::SizeFactor(std::string_view hours) const {
+    if (!sizeByHours || hours == "N")
+        return 1.0f;
     if (hours == "C")
-        return {0xDDDD11, 0.94f};
+        return 0.94f;
     if (hours == "D")
-        return {0x119911, 0.97f};
-    return {0x0000AA, 1.03f};
+        return 0.97f;
+    return 1.03f;
 }
 
 void DrawPattern(DrawingSurface &surface, const PatternTable &table, float x0,
                  float y0, std::string_view hours, int16_t dayNightMode,
-                 float patternSize, float scaleFactor) {
-    if (!PatternModeAllows(dayNightMode, hours))
+                 float patternSize, float scaleFactor,
+                 const PatternStyle &style) {
+    // One point a degree at most: the table holds 361 values.
+    constexpr int kMostPoints = 361;
+    if (!PatternModeAllows(dayNightMode, hours) || style.points <= 0 ||
+        style.points > kMostPoints || style.stepDeg < 0 ||
+        (style.points - 1) * style.stepDeg > 360)
         return;
-    const PatternStyle style = ChannelPlotPatternStyle(hours);
+    const float k = style.SizeFactor(hours);
     const double degPerRad = DegPerRad();
 
-    constexpr int kPoints = 180; // every second degree
-    MapPoint points[kPoints];
-    for (int k = 0; k < kPoints; ++k) {
-        const int a = 2 * k;
-        const float rho =
-            patternSize * style.sizeFactor * scaleFactor * table[a];
+    MapPoint points[kMostPoints];
+    for (int i = 0; i < style.points; ++i) {
+        const int a = i * style.stepDeg;
+        const float rho = patternSize * k * scaleFactor * table[static_cast<std::size_t>(a)];
         const float x = static_cast<float>(x0 + rho * std::sin(a / degPerRad));
         const float y = static_cast<float>(y0 - rho * std::cos(a / degPerRad));
         if (std::isnan(x) || std::isnan(y))
             return;
-        points[k] = {ClampToMap(x), ClampToMap(y)};
+        points[i] = style.clamp ? MapPoint{ClampToMap(x), ClampToMap(y)}
+                                : MapPoint{x, y};
     }
-
-    surface.Line(points[0].x, points[0].y, points[0].x, points[0].y,
-                 style.colour);
-    for (int k = 1; k < kPoints; ++k)
-        surface.LineTo(points[k].x, points[k].y, style.colour);
-    surface.LineTo(points[0].x, points[0].y, style.colour);
+    if (style.penWidth > 0)
+        surface.SetDrawWidth(style.penWidth);
+    DrawPolyline(surface, points, static_cast<std::size_t>(style.points),
+                 style.colours.For(hours), true);
 }
 
 } // namespace tavik

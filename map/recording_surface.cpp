@@ -56,20 +56,20 @@ void AppendEscaped(std::string &line, const std::string &text) {
 
 void RecordingSurface::Cls() {
     ops.push_back(MakeOp(OpKind::Cls));
-    currentX = 0;
-    currentY = 0;
+    state.currentX = 0;
+    state.currentY = 0;
 }
 
 void RecordingSurface::Line(float x1, float y1, float x2, float y2, Color c) {
     ops.push_back(MakeOp(OpKind::Line, x1, y1, x2, y2, c));
-    currentX = x2;
-    currentY = y2;
+    state.currentX = x2;
+    state.currentY = y2;
 }
 
 void RecordingSurface::LineTo(float x, float y, Color c) {
     ops.push_back(MakeOp(OpKind::LineTo, x, y, 0, 0, c));
-    currentX = x;
-    currentY = y;
+    state.currentX = x;
+    state.currentY = y;
 }
 
 void RecordingSurface::FilledBox(float x1, float y1, float x2, float y2,
@@ -83,8 +83,8 @@ void RecordingSurface::Circle(float x, float y, float radius, Color c) {
 
 void RecordingSurface::PSet(float x, float y, Color c) {
     ops.push_back(MakeOp(OpKind::PSet, x, y, 0, 0, c));
-    currentX = x;
-    currentY = y;
+    state.currentX = x;
+    state.currentY = y;
 }
 
 void RecordingSurface::PrintText(std::string_view text) {
@@ -92,23 +92,23 @@ void RecordingSurface::PrintText(std::string_view text) {
     op.kind = OpKind::PrintText;
     op.text.assign(text.data(), text.size());
     ops.push_back(std::move(op));
-    currentX = 0;
-    currentY += LineHeight(fontSize);
+    state.currentX = 0;
+    state.currentY += LineHeight(state.fontSize);
 }
 
 void RecordingSurface::SetForeColor(Color c) {
     ops.push_back(MakeOp(OpKind::SetForeColor, 0, 0, 0, 0, c));
-    foreColor = c;
+    state.foreColor = c;
 }
 
 void RecordingSurface::SetFontSize(float points) {
     ops.push_back(MakeOp(OpKind::SetFontSize, points));
-    fontSize = points;
+    state.fontSize = points;
 }
 
 void RecordingSurface::SetDrawWidth(int pixels) {
     ops.push_back(MakeOp(OpKind::SetDrawWidth, static_cast<float>(pixels)));
-    drawWidth = pixels;
+    state.drawWidth = pixels;
 }
 
 void RecordingSurface::ShowMessage(const std::string &text) {

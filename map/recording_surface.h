@@ -50,10 +50,7 @@ class RecordingSurface : public DrawingSurface, public MessageSink {
 
     std::vector<DrawOp> ops;
     // State as the operations left it.
-    Color foreColor = kBlack;
-    float fontSize = 10;
-    int drawWidth = 1;
-    float currentX = 0, currentY = 0;
+    SurfaceState state;
 };
 
 // One operation as a line of the renderer's trace:

@@ -51,14 +51,6 @@ void HoldPatternAndScale(SessionSettings &s) {
     }
 }
 
-std::string_view TrimBlanks(std::string_view v) {
-    const std::size_t first = v.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return v.substr(first, v.find_last_not_of(' ') - first + 1);
-}
-
 enum class Next { Value, End, Failure };
 
 // The next line that is neither empty nor a "*" comment; its value is the

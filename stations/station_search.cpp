@@ -85,13 +85,6 @@ std::string UpperCased(std::string_view text) {
     return upper;
 }
 
-std::string_view TrimBlanks(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 bool BuildSearchRow(std::string_view line, const ShowFlags &flags,
                     std::string &lastField, std::string &row) {
     LineFields fields(line, lastField);

@@ -20,6 +20,7 @@
 // Field10 (field 10) are taken but not shown.
 
 #include "core/messages.h"
+#include "core/number_text.h" // TrimBlanks
 #include "stations/channel_file.h"
 
 #include <functional>
@@ -51,8 +52,6 @@ struct StationSearch {
 
 // Upper-cases the ASCII letters; other bytes stay as they are.
 std::string UpperCased(std::string_view text);
-// Removes leading and trailing blanks (the space character only).
-std::string_view TrimBlanks(std::string_view text);
 
 // The row of one station line, or false when the line is not listed: its
 // trimmed call is a class the flags hide (tested first, case-sensitively),

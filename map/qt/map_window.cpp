@@ -3,6 +3,8 @@
 #include "core/number_text.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/get_channel_dialog.h"
+#include "dialogs/get_distance_dialog.h"
+#include "dialogs/get_home_dialog.h"
 #include "dialogs/get_options_dialog.h"
 #include "dialogs/message_box.h"
 #include "dialogs/placeholder_dialog.h"
@@ -34,128 +36,14 @@ namespace tavik {
 
 namespace {
 
-constexpr float kMapWidth = 12000;
-constexpr float kMapHeight = 9000;
-
-// Children of the canvas that carry this property (a QRectF in map units)
-// are kept over that part of the map at every size.
-constexpr const char *kMapGeometry = "mapGeometry";
+// The map's logical space.
+const QSizeF kMapSize(12000, 9000);
 
 // Label1 of "Exit/quit": a strip over the top of the map, in map units.
 constexpr float kLabel1X = 15, kLabel1Y = 45;
 constexpr float kLabel1Width = 11985, kLabel1Height = 300;
 
 } // namespace
-
-// --- MapCanvas -------------------------------------------------------------
-
-MapCanvas::MapCanvas(const std::vector<DrawOp> &ops, const SurfaceState &base,
-                     QWidget *parent)
-    : QWidget(parent), ops_(ops), base_(base) {
-    setObjectName(QStringLiteral("mapCanvas"));
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    setMinimumSize(160, 120);
-}
-
-MapCanvas::~MapCanvas() = default;
-
-void MapCanvas::OpsDropped(std::size_t count) {
-    if (replayed_ >= count) {
-        replayed_ -= count;
-    } else {
-        // Operations before the Cls were never painted, so the image lacks
-        // the state they set: start it again from the base state.
-        surface_.reset();
-        image_ = QImage();
-        replayed_ = 0;
-    }
-    update();
-}
-
-QRectF MapCanvas::MapRect() const {
-    const qreal w = width(), h = height();
-    const qreal scale = std::min(w / kMapWidth, h / kMapHeight);
-    const qreal mw = kMapWidth * scale, mh = kMapHeight * scale;
-    return QRectF((w - mw) / 2, (h - mh) / 2, mw, mh);
-}
-
-QRectF MapCanvas::ToWidget(float x, float y, float width, float height) const {
-    const QRectF map = MapRect();
-    const qreal s = map.width() / kMapWidth;
-    return QRectF(map.left() + x * s, map.top() + y * s, width * s, height * s);
-}
-
-QSize MapCanvas::sizeHint() const {
-    // The largest 4:3 area that leaves room for the frame and the menu bar.
-    const QScreen *screen = this->screen();
-    const QSize avail =
-        screen ? screen->availableGeometry().size() : QSize(1024, 768);
-    const int w =
-        std::min(avail.width() * 85 / 100, (avail.height() * 80 / 100) * 4 / 3);
-    return QSize(w, w * 3 / 4);
-}
-
-void MapCanvas::resizeEvent(QResizeEvent *event) {
-    QWidget::resizeEvent(event);
-    for (QObject *child : children()) {
-        auto *widget = qobject_cast<QWidget *>(child);
-        const QVariant geometry = child->property(kMapGeometry);
-        if (!widget || !geometry.isValid())
-            continue;
-        const QRectF r = geometry.toRectF();
-        widget->setGeometry(ToWidget(static_cast<float>(r.x()),
-                                     static_cast<float>(r.y()),
-                                     static_cast<float>(r.width()),
-                                     static_cast<float>(r.height()))
-                                .toAlignedRect());
-    }
-}
-
-void MapCanvas::Catchup(QSize pixelSize, qreal dpr) {
-    if (image_.size() != pixelSize || image_.devicePixelRatio() != dpr) {
-        surface_.reset(); // ends painting before the image goes
-        image_ = QImage(pixelSize, QImage::Format_ARGB32_Premultiplied);
-        image_.setDevicePixelRatio(dpr);
-        image_.fill(Qt::white);
-        replayed_ = 0;
-    }
-    if (!surface_) {
-        surface_ = std::make_unique<QtSurface>(image_);
-        ApplyState(base_, *surface_);
-    }
-    if (replayed_ > ops_.size()) { // cannot happen through OpsDropped
-        surface_->Cls();
-        ApplyState(base_, *surface_);
-        replayed_ = 0;
-    }
-    for (; replayed_ < ops_.size(); ++replayed_)
-        Replay(ops_[replayed_], *surface_);
-    surface_->Flush();
-}
-
-void MapCanvas::paintEvent(QPaintEvent *) {
-    const QRectF map = MapRect();
-    const qreal dpr = devicePixelRatioF();
-    const QSize pixels(std::max(1, qRound(map.width() * dpr)),
-                       std::max(1, qRound(map.height() * dpr)));
-    Catchup(pixels, dpr);
-
-    QPainter painter(this);
-    const QColor margin = palette().color(QPalette::Window);
-    const QRectF all(rect());
-    // The strips beside or below the map, whichever the aspect leaves.
-    painter.fillRect(QRectF(all.left(), all.top(), map.left(), all.height()),
-                     margin);
-    painter.fillRect(
-        QRectF(map.right(), all.top(), all.right() - map.right(), all.height()),
-        margin);
-    painter.fillRect(QRectF(map.left(), all.top(), map.width(), map.top()),
-                     margin);
-    painter.fillRect(QRectF(map.left(), map.bottom(), map.width(),
-                            all.bottom() - map.bottom()),
-                     margin);
-    painter.drawImage(map, image_);
-}
 
 // --- MapWindow -------------------------------------------------------------
 
@@ -165,7 +53,7 @@ MapWindow::MapWindow(SessionSettings &settings, const ReferenceLists &lists,
     : QMainWindow(parent), settings_(settings), lists_(lists),
       ownMessages_(messages ? nullptr : std::make_unique<MessageBoxSink>(this)),
       messages_(messages ? *messages : *ownMessages_),
-      hooks_(std::move(hooks)), map_{settings_, drawing_, messages_, pen_,
+      hooks_(std::move(hooks)), map_{settings_, picture_.Surface(), messages_, pen_,
                                      std::string()} {
     if (!hooks_.wait)
         hooks_.wait = [](float seconds, const std::function<void()> &pump) {
@@ -179,7 +67,8 @@ MapWindow::MapWindow(SessionSettings &settings, const ReferenceLists &lists,
     setObjectName(QStringLiteral("frmPlot"));
     setWindowTitle(QStringLiteral("Tavik - Plot"));
 
-    canvas_ = new MapCanvas(drawing_.ops, base_, this);
+    canvas_ = new PictureCanvas(picture_, kMapSize, this);
+    canvas_->setObjectName(QStringLiteral("mapCanvas"));
     setCentralWidget(canvas_);
 
     label1_ = new QLabel(QString::fromLatin1(kSavedNotice), canvas_);
@@ -191,7 +80,7 @@ MapWindow::MapWindow(SessionSettings &settings, const ReferenceLists &lists,
     labelPalette.setColor(QPalette::WindowText, QColor(0, 0, 255));
     label1_->setPalette(labelPalette);
     label1_->setProperty(
-        kMapGeometry, QRectF(kLabel1X, kLabel1Y, kLabel1Width, kLabel1Height));
+        PictureCanvas::kLogicalGeometry, QRectF(kLabel1X, kLabel1Y, kLabel1Width, kLabel1Height));
     label1_->hide();
 
     BuildMenu();
@@ -273,9 +162,7 @@ void MapWindow::ApplyViewMenu() {
 }
 
 void MapWindow::KeepDrawing() {
-    const std::size_t dropped = DropBeforeLastCls(drawing_.ops, base_);
-    if (dropped > 0)
-        canvas_->OpsDropped(dropped);
+    picture_.Keep();
     canvas_->update();
 }
 
@@ -333,7 +220,10 @@ void MapWindow::OnOptions() {
     dialog.exec();
 }
 
-void MapWindow::OnDistance() { ShowPlaceholder(QStringLiteral("Distance")); }
+void MapWindow::OnDistance() {
+    GetDistanceDialog dialog(settings_, lists_, this);
+    dialog.exec();
+}
 
 void MapWindow::OnRings() {
     ToggleRings(map_);
@@ -360,9 +250,12 @@ void MapWindow::OnShowStations() {
 }
 
 void MapWindow::OnHome() {
-    ShowPlaceholder(QStringLiteral("Home"));
+    GetHomeDialog dialog(settings_, lists_, homeCandidate_, this);
+    dialog.exec();
     RedrawMap(map_);
     KeepDrawing();
+    if (dialog.UseMapChosen())
+        ShowPlaceholder(QStringLiteral("States"));
 }
 
 void MapWindow::OnStationData() {
@@ -377,7 +270,7 @@ void MapWindow::OnGrid() {
 
 void MapWindow::OnChannel() {
     // "Erase and plot" clears the drawing; the layers go over what is left.
-    GetChannelDialog dialog(settings_, drawing_, messages_, this);
+    GetChannelDialog dialog(settings_, picture_.Surface(), messages_, this);
     dialog.exec();
     DrawMapLayers(map_);
     KeepDrawing();

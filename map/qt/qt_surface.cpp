@@ -154,7 +154,7 @@ QPointF QtSurface::ToLogical(QPointF devicePoint) const {
 
 double QtSurface::PenWidthPx() const {
     return std::max(minPenPx_,
-                    std::clamp(drawWidth_, 1, kMaxPenPixels) * penPixel_);
+                    std::clamp(state_.drawWidth, 1, kMaxPenPixels) * penPixel_);
 }
 
 void QtSurface::UsePen(Color c, double widthPx) {
@@ -205,8 +205,8 @@ void QtSurface::AddSegment(QPointF p0, QPointF p1) {
 
 void QtSurface::Cls() {
     run_.clear(); // about to be painted over
-    currentX_ = 0;
-    currentY_ = 0;
+    state_.currentX = 0;
+    state_.currentY = 0;
     if (painter_.isActive())
         painter_.fillRect(deviceRect_, ToQColor(background_));
 }
@@ -214,15 +214,15 @@ void QtSurface::Cls() {
 void QtSurface::Line(float x1, float y1, float x2, float y2, Color c) {
     // A line from the current point is a LineTo, so that the outline
     // drawers' chains of Line calls batch into one polyline too.
-    currentX_ = x1;
-    currentY_ = y1;
+    state_.currentX = x1;
+    state_.currentY = y1;
     LineTo(x2, y2, c);
 }
 
 void QtSurface::LineTo(float x, float y, Color c) {
-    const QPointF from = ToDevice(currentX_, currentY_);
-    currentX_ = x;
-    currentY_ = y;
+    const QPointF from = ToDevice(state_.currentX, state_.currentY);
+    state_.currentX = x;
+    state_.currentY = y;
     if (!painter_.isActive())
         return;
     StartRun(c);
@@ -284,8 +284,8 @@ void QtSurface::DrawBigCircle(QPointF centre, double radius, Color c) {
 
 void QtSurface::PSet(float x, float y, Color c) {
     Flush();
-    currentX_ = x;
-    currentY_ = y;
+    state_.currentX = x;
+    state_.currentY = y;
     if (!painter_.isActive())
         return;
     const QPointF p = ToDevice(x, y);
@@ -296,15 +296,15 @@ void QtSurface::PSet(float x, float y, Color c) {
 
 void QtSurface::PrintText(std::string_view text) {
     Flush();
-    const QPointF at = ToDevice(currentX_, currentY_);
-    currentX_ = 0;
-    currentY_ += LineHeight(fontSize_);
+    const QPointF at = ToDevice(state_.currentX, state_.currentY);
+    state_.currentX = 0;
+    state_.currentY += LineHeight(state_.fontSize);
     if (!painter_.isActive() || text.empty() || !IsFinite(at))
         return;
 
-    if (fontPoints_ != fontSize_) {
-        fontPoints_ = fontSize_;
-        const double px = fontSize_ * kUnitsPerPoint * scale_;
+    if (fontPoints_ != state_.fontSize) {
+        fontPoints_ = state_.fontSize;
+        const double px = state_.fontSize * kUnitsPerPoint * scale_;
         fontUsable_ = px >= kMinFontPx && px <= kMaxFontPx;
         if (fontUsable_) {
             // Point sizes are resolved at the device's resolution, so the
@@ -316,7 +316,7 @@ void QtSurface::PrintText(std::string_view text) {
     }
     if (!fontUsable_)
         return;
-    const double lineHeightPx = LineHeight(fontSize_) * scale_;
+    const double lineHeightPx = LineHeight(state_.fontSize) * scale_;
     if (at.x() > guard_.right() || at.y() > guard_.bottom() ||
         at.y() + lineHeightPx < guard_.top())
         return;
@@ -326,14 +326,14 @@ void QtSurface::PrintText(std::string_view text) {
         at.x() + QFontMetricsF(font_, &device_).horizontalAdvance(decoded) <
             guard_.left())
         return;
-    UsePen(foreColor_, PenWidthPx());
+    UsePen(state_.foreColor, PenWidthPx());
     painter_.drawText(QPointF(at.x(), at.y() + ascentPx_), decoded);
 }
 
-void QtSurface::SetForeColor(Color c) { foreColor_ = c; }
+void QtSurface::SetForeColor(Color c) { state_.foreColor = c; }
 
-void QtSurface::SetFontSize(float points) { fontSize_ = points; }
+void QtSurface::SetFontSize(float points) { state_.fontSize = points; }
 
-void QtSurface::SetDrawWidth(int pixels) { drawWidth_ = pixels; }
+void QtSurface::SetDrawWidth(int pixels) { state_.drawWidth = pixels; }
 
 } // namespace tavik

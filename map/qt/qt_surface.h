@@ -77,11 +77,11 @@ class QtSurface : public DrawingSurface {
     // The logical point under a device-independent position (mouse input).
     QPointF ToLogical(QPointF devicePoint) const;
 
-    Color ForeColor() const { return foreColor_; }
-    float FontSize() const { return fontSize_; }
-    int DrawWidth() const { return drawWidth_; }
-    float CurrentX() const { return currentX_; }
-    float CurrentY() const { return currentY_; }
+    Color ForeColor() const { return state_.foreColor; }
+    float FontSize() const { return state_.fontSize; }
+    int DrawWidth() const { return state_.drawWidth; }
+    float CurrentX() const { return state_.currentX; }
+    float CurrentY() const { return state_.currentY; }
 
   private:
     // Appends the segment p0-p1 (device coordinates), clipped to the guard
@@ -102,10 +102,7 @@ class QtSurface : public DrawingSurface {
     QRectF deviceRect_;   // the whole device, device-independent pixels
     QRectF guard_;        // deviceRect_ grown by more than any half pen width
 
-    Color foreColor_ = kBlack;
-    float fontSize_ = 10;
-    int drawWidth_ = 1;
-    float currentX_ = 0, currentY_ = 0;
+    SurfaceState state_;
 
     // Connected segments of one colour and width not yet drawn, as one
     // polyline; the vector keeps its capacity from run to run.

@@ -1,7 +1,7 @@
 #include "print/qt/print_driver.h"
 
 #include "map/qt/qt_surface.h"
-#include "map/replay.h"
+#include "map/kept_picture.h"
 #include "print/page.h"
 
 #include <QPrintDialog>

@@ -156,6 +156,10 @@ TEST(FormatNumberTextAndShortestText, ShowNumbersAsShortText) {
     EXPECT_EQ(ShortestText(-0.25f), "-0.25");
     EXPECT_EQ(ShortestText(1e10f), "10000000000");
     EXPECT_EQ(ShortestText(0.00001f), "0.00001");
+    // With the sign position: a blank before zero and positive values.
+    EXPECT_EQ(SignedNumberText(36.02f), " 36.02");
+    EXPECT_EQ(SignedNumberText(-0.0f), " 0");
+    EXPECT_EQ(SignedNumberText(-84.32f), "-84.32");
 }
 
 TEST(WaitSeconds, RunsPendingEventsOnceThenWaits) {

@@ -3,6 +3,7 @@
 #include "dialogs/about_dialog.h"
 #include "dialogs/get_channel_dialog.h"
 #include "dialogs/get_options_dialog.h"
+#include "map/qt/maker_page.h"
 #include "map/recording_surface.h"
 
 #include <QGuiApplication>
@@ -180,8 +181,7 @@ TEST(AboutDialogTest, ShowsVersionNoticeAndOpensTheMakersAddress) {
 
     QTest::mouseClick(Child<QLabel>(dialog, "lblOskelSoftware"),
                       Qt::LeftButton);
-    EXPECT_EQ(opened,
-              std::vector<QUrl>({QUrl("https://oskel-software.example/")}));
+    EXPECT_EQ(opened, std::vector<QUrl>({MakerPageUrl()}));
     Click(dialog, "cmdExit");
     EXPECT_FALSE(dialog.isVisible());
 }

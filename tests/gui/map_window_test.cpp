@@ -4,6 +4,7 @@
 #include "map/qt/menu_bar_rows.h"
 #include "modal.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -170,7 +171,7 @@ TEST_F(MapWindowTest, MenuBarWrapsToShowEveryItemAtAnyWidth) {
                 "qt_menubar_ext_button", Qt::FindDirectChildrenOnly);
             EXPECT_TRUE(!more || !more->isVisible());
             EXPECT_LE(row->mapTo(window_.get(), QPoint(0, row->height())).y(),
-                      Find<MapCanvas>("mapCanvas")->geometry().top());
+                      Find<PictureCanvas>("mapCanvas")->geometry().top());
         }
         EXPECT_EQ(shown, 17);
     }
@@ -282,21 +283,41 @@ TEST_F(MapWindowTest, CommandsRedrawOrDrawOverTheKeptPicture) {
     EXPECT_TRUE(Count(kGrid) > 0 && Count(kSpokes) > 0);
 }
 
-// Legends: 0 when the picture stays as it was, else the number printed
-// since a full redraw.
-TEST_F(MapWindowTest, LaterVersionCommandsShowANoticeThenDraw) {
+// Home from a "W" line at KNITE's place: the map is redrawn around it, with
+// KNITE's cross on the centre and the call in the legend. The distance
+// window draws nothing.
+TEST_F(MapWindowTest, HomeFromAWCallRedrawsTheMapAroundTheStation) {
+    // Latitude in columns 45 to 54, longitude from 55.
+    const auto line = [](std::string head, std::string lat, const char *lon) {
+        head.resize(44, ' ');
+        lat.resize(10, ' ');
+        return head + lat + lon;
+    };
+    lists_.callsW = {line("WAAA    900", "40.0", "80.0"),
+                     line("WTYL    1080  TYLER, TX", "32.35", "95.30")};
     Open();
-    const std::tuple<const char *, const char *, int> rows[] = {
-        {"mnuGetDistance", "Distance", 0},
-        {"mnuHome", "Home", 1}};
-    for (const auto &[item, task, legends] : rows) {
-        const QString before = Trace();
-        EXPECT_EQ(Answer(Find(item), "cmdOK"), QString("Tavik - ") + task);
-        if (legends == 0)
-            EXPECT_EQ(Trace(), before) << item;
-        else
-            EXPECT_TRUE(Redrawn() && Printed(kLegend) == legends) << item;
-    }
+    EXPECT_EQ(Count("Line 5970 4500 6030 4500 0x0000FF"), 1) << "KRLD";
+    OnNextModal([](QWidget *dialog) {
+        auto *list = dialog->findChild<QAbstractItemView *>("lstCallsW");
+        const QModelIndex line = list->model()->index(1, 0);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualRect(line).center());
+        QTest::mouseClick(dialog->findChild<QPushButton *>("cmdExit"),
+                          Qt::LeftButton);
+    });
+    Trigger("mnuHome");
+    EXPECT_FLOAT_EQ(settings_.homeLatitude, 32.35f);
+    EXPECT_FLOAT_EQ(settings_.homeLongitude, 95.30f);
+    EXPECT_TRUE(Redrawn());
+    EXPECT_EQ(Printed("Home:  WTYL (1080)"), 1);
+    EXPECT_EQ(Printed("Home lat: 32.35  Home lon: 95.3"), 1);
+    // KNITE's cross on the centre, the home mark there too.
+    EXPECT_EQ(Count("Line 5970 4500 6030 4500 0x0000FF"), 1);
+    EXPECT_EQ(Count("Circle 6000 4500 50 0x0000FF"), 1);
+    const QString kept = Trace();
+    EXPECT_EQ(Answer(Find("mnuGetDistance"), "cmdExit"),
+              "Tavik - Get distance");
+    EXPECT_EQ(Trace(), kept);
 }
 
 // Print shows the print dialog; the page goes to the chosen PDF file, a
@@ -448,13 +469,13 @@ TEST_F(MapWindowTest, CanvasShowsTheKeptPictureAtAnySizeWithoutTheFiles) {
     for (const char *name : {"STATES.dat", "REGION2.dat", "1080.DAT"})
         QFile::remove(name);
     const QString kept = Trace();
-    auto *canvas = Find<MapCanvas>("mapCanvas");
+    auto *canvas = Find<PictureCanvas>("mapCanvas");
     for (const QSize size :
          {QSize(400, 300), QSize(900, 300), QSize(300, 700)}) {
         SCOPED_TRACE(size.width());
         canvas->resize(size);
         const QImage image = canvas->grab().toImage();
-        const QRectF fit = canvas->MapRect();
+        const QRectF fit = canvas->PictureRect();
         EXPECT_NEAR(fit.width() / fit.height(), 4.0 / 3.0, 0.01);
         EXPECT_NEAR(
             std::max(fit.width() / size.width(), fit.height() / size.height()),

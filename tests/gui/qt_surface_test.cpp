@@ -176,10 +176,10 @@ TEST(QtSurface, CurrentPointAgreesWithTheRecordingSurface) {
             Draw(*s, script);
         for (QtSurface *s : {&q, &n})
             EXPECT_EQ(QPointF(s->CurrentX(), s->CurrentY()),
-                      QPointF(r.currentX, r.currentY))
+                      QPointF(r.state.currentX, r.state.currentY))
                 << script;
     }
-    EXPECT_FLOAT_EQ(r.currentY, 6700 + 240 + 192 + 192);
+    EXPECT_FLOAT_EQ(r.state.currentY, 6700 + 240 + 192 + 192);
 }
 
 // Records each polyline as its number of points and every other drawing

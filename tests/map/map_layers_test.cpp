@@ -526,7 +526,7 @@ TEST(ChannelPlot, FiltersThenLegendAndBanners) {
                 ExpectOp(*++op, OpKind::SetForeColor, {}, colours[k]);
             EXPECT_EQ((++op)->text, texts[k]);
         }
-        EXPECT_EQ(f.surface.foreColor, kBlack);
+        EXPECT_EQ(f.surface.state.foreColor, kBlack);
         for (std::size_t b = 0; b < row.banners.size(); ++b)
             EXPECT_EQ(op[3 * b + 2].text, row.banners[b]);
         if (row.dayNight == 2) {
@@ -590,8 +590,8 @@ TEST(AllStations, EveryChannelButThe1610InOrderUntilAFailure) {
     EXPECT_EQ(printed.size(), 19u); // 530 ... 700
     EXPECT_EQ(printed.back(), " 700");
     EXPECT_EQ(Messages(f.ops()), Texts{"We had a problem plotting 700.DAT"});
-    EXPECT_EQ(f.surface.fontSize, 10.0f);
-    EXPECT_EQ(f.surface.drawWidth, 1);
+    EXPECT_EQ(f.surface.state.fontSize, 10.0f);
+    EXPECT_EQ(f.surface.state.drawWidth, 1);
     std::filesystem::remove(f.dir + "/530.DAT");
     f.surface.ops.clear();
     PlotAllStations(f.map);

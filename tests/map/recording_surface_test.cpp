@@ -31,8 +31,8 @@ TEST(RecordingSurface, CurrentPointAfterEachOperation) {
         s.SetFontSize(row.points);
         s.PSet(111, 222, kWhite); // so that a missed update shows
         row.draw(s);
-        EXPECT_FLOAT_EQ(s.currentX, row.x);
-        EXPECT_FLOAT_EQ(s.currentY, row.y);
+        EXPECT_FLOAT_EQ(s.state.currentX, row.x);
+        EXPECT_FLOAT_EQ(s.state.currentY, row.y);
     }
 }
 

@@ -74,7 +74,7 @@ TEST(PageLegend, HoursInTheirColoursThenBlackLinesForEachMode) {
                            "PSet 500 9000 0xFFFFFF", "SetForeColor 0xCCCC11",
                            "PrintText Critical", "PSet 500 9300 0xFFFFFF",
                            "SetForeColor 0x000000", "PrintText Nighttime"}));
-    EXPECT_EQ(f.surface.foreColor, kBlack);
+    EXPECT_EQ(f.surface.state.foreColor, kBlack);
 
     const std::string footer =
         "11100 Tavik - https://oskel-software.example/";

@@ -1,7 +1,7 @@
 // The renderer's command line: what each option does to the session, and
 // which arguments are refused.
 
-#include "map/render_options.h"
+#include "app/render_options.h"
 
 #include <gtest/gtest.h>
 
@@ -42,7 +42,12 @@ TEST_F(RenderOptionsTest, BadArgumentsAreRefusedNamingThem) {
              {"--pattern-size 2.1 -o a.png", "--pattern-size"},
              {"--day-night 3 -o a.png", "--day-night"},
              {"--show new,old -o a.png", "new,old"},
-             {"--size 15x900 -o a.png", "--size"}}) {
+             {"--size 15x900 -o a.png", "--size"},
+             // An option the mode does not draw is refused, wherever it
+             // stands.
+             {"--rings --all-stations -o a.png", "--rings does not apply"},
+             {"--all-stations --channel 1340 -o a.png", "--channel"},
+             {"--all-stations --city X -o a.png", "--city"}}) {
         EXPECT_EQ(Parse(line), ParseOutcome::Error) << line;
         EXPECT_NE(error.find(errorPart), std::string::npos) << line << error;
     }
@@ -57,6 +62,21 @@ TEST_F(RenderOptionsTest, RangeLimitsThemselvesAreAccepted) {
         EXPECT_EQ(Parse(line), ParseOutcome::Render) << line << ": " << error;
 }
 
+TEST_F(RenderOptionsTest, ModeFlagChoosesTheModeAndItsDefaultSize) {
+    ASSERT_EQ(Parse("--home 30,90 --all-stations --show new --scale 283 "
+                    "-o a.svg"),
+              ParseOutcome::Render)
+        << error;
+    EXPECT_EQ(std::string(options.mode->flag), "--all-stations");
+    EXPECT_EQ(std::pair(options.width, options.height), std::pair(1200, 900));
+    // Every mode takes only options of the table, and each is in the usage.
+    for (const RenderMode &mode : RenderModes())
+        for (std::string_view name : mode.options)
+            EXPECT_NE(RenderUsage().find("[" + std::string(name)),
+                      std::string::npos)
+                << name;
+}
+
 TEST_F(RenderOptionsTest, EveryOverrideReachesTheSession) {
     ASSERT_EQ(Parse("--channel 1340 --home 36.02,-84.32 --scale 2000.5 "
                     "--pattern-size .35 --rings --compass --grid --miles "
@@ -67,8 +87,9 @@ TEST_F(RenderOptionsTest, EveryOverrideReachesTheSession) {
         << error;
     EXPECT_EQ(
         std::tuple(options.format, options.outputPath, options.tracePath,
-                   options.width, options.height, options.allStations),
-        std::tuple(ImageFormat::Pdf, "out/Map.PDF", "t.txt", 640, 480, false));
+                   options.width, options.height, options.mode),
+        std::tuple(ImageFormat::Pdf, "out/Map.PDF", "t.txt", 640, 480,
+                   &RenderModes().front()));
 
     SessionSettings s = {1080, "Dallas TX", 32.78f, 96.82f, 0.2f, 1000};
     s.showDeleted = 1;

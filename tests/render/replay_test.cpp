@@ -1,6 +1,6 @@
-// Replaying recorded operations, and trimming a kept drawing to its last Cls.
+// Replaying recorded operations, and a kept picture trimmed to its last Cls.
 
-#include "map/replay.h"
+#include "map/kept_picture.h"
 
 #include <gtest/gtest.h>
 
@@ -19,8 +19,9 @@ std::vector<std::string> Trace(const std::vector<DrawOp> &ops) {
 
 // Every kind of operation arrives but the Message; trimming drops all before
 // the last Cls and keeps the state those operations set.
-TEST(ReplayTest, OperationsArriveAndTrimmingKeepsTheLastingState) {
-    RecordingSurface source, target, noCls;
+TEST(ReplayTest, OperationsArriveAndKeepingForgetsWhatTheLastClsHides) {
+    KeptPicture picture;
+    RecordingSurface &source = picture.Surface();
     source.SetForeColor(0x123456);
     source.SetFontSize(8);
     source.Cls();
@@ -34,25 +35,41 @@ TEST(ReplayTest, OperationsArriveAndTrimmingKeepsTheLastingState) {
     source.Cls();
     source.SetFontSize(10);
     source.PrintText("a\\b");
+    RecordingSurface target;
     for (const DrawOp &op : source.ops)
         Replay(op, target);
     std::vector<DrawOp> expected = source.ops;
     expected.erase(expected.begin() + 9); // the Message
     EXPECT_EQ(Trace(target.ops), Trace(expected));
 
-    SurfaceState base;
-    EXPECT_EQ(DropBeforeLastCls(source.ops, base), 10u);
-    EXPECT_EQ(Trace(source.ops),
+    EXPECT_EQ(picture.Keep(), 10u);
+    EXPECT_EQ(Trace(picture.Ops()),
               (std::vector<std::string>{"Cls", "SetFontSize 10",
                                         "PrintText a\\\\b"}));
-    EXPECT_EQ(base.foreColor, 0x123456u);
-    EXPECT_FLOAT_EQ(base.fontSize, 8);
-    EXPECT_EQ(base.drawWidth, 3);
-    // Already trimmed, or no Cls at all: nothing to drop.
-    EXPECT_EQ(DropBeforeLastCls(source.ops, base), 0u);
-    noCls.PrintText("y");
-    EXPECT_EQ(DropBeforeLastCls(noCls.ops, base), 0u);
-    EXPECT_EQ(noCls.ops.size(), 1u);
+    EXPECT_EQ(picture.Base().foreColor, 0x123456u);
+    EXPECT_FLOAT_EQ(picture.Base().fontSize, 8);
+    EXPECT_EQ(picture.Base().drawWidth, 3);
+    EXPECT_EQ(picture.Begin(), 10u);
+    EXPECT_EQ(picture.End(), 13u);
+    // Already trimmed: nothing to forget.
+    EXPECT_EQ(picture.Keep(), 0u);
+
+    // From a forgotten index the whole picture plays from the base state;
+    // from a kept one only what follows it.
+    const std::vector<std::string> base{"SetForeColor 0x123456",
+                                        "SetFontSize 8", "SetDrawWidth 3"};
+    for (const auto &row :
+         {std::pair<std::size_t, std::size_t>{0, 6}, {4, 6}, {12, 1}}) {
+        RecordingSurface replayed;
+        EXPECT_EQ(picture.ReplayFrom(row.first, replayed), 13u);
+        EXPECT_EQ(replayed.ops.size(), row.second) << row.first;
+    }
+    RecordingSurface whole;
+    picture.ReplayFrom(0, whole);
+    std::vector<std::string> lines(base);
+    for (const std::string &l : Trace(picture.Ops()))
+        lines.push_back(l);
+    EXPECT_EQ(Trace(whole.ops), lines);
 }
 
 } // namespace

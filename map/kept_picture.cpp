@@ -1,4 +1,4 @@
-#include "map/replay.h"
+#include "map/kept_picture.h"
 
 namespace tavik {
 
@@ -46,38 +46,38 @@ void ApplyState(const SurfaceState &state, DrawingSurface &surface) {
     surface.SetDrawWidth(state.drawWidth);
 }
 
-void AdvanceState(SurfaceState &state, const std::vector<DrawOp> &ops,
-                  std::size_t begin, std::size_t end) {
-    if (end > ops.size())
-        end = ops.size();
-    for (std::size_t i = begin; i < end; ++i) {
-        const DrawOp &op = ops[i];
-        switch (op.kind) {
-        case OpKind::SetForeColor:
-            state.foreColor = op.colour;
-            break;
-        case OpKind::SetFontSize:
-            state.fontSize = op.a[0];
-            break;
-        case OpKind::SetDrawWidth:
-            state.drawWidth = static_cast<int>(op.a[0]);
-            break;
-        default:
-            break;
-        }
-    }
-}
-
-std::size_t DropBeforeLastCls(std::vector<DrawOp> &ops, SurfaceState &base) {
+std::size_t KeptPicture::Keep() {
+    std::vector<DrawOp> &ops = recording_.ops;
     std::size_t last = ops.size();
     while (last > 0 && ops[last - 1].kind != OpKind::Cls)
         --last;
     if (last <= 1)
         return 0; // no Cls, or it is already the first operation
     const std::size_t drop = last - 1;
-    AdvanceState(base, ops, 0, drop);
+    for (std::size_t i = 0; i < drop; ++i) {
+        const DrawOp &op = ops[i];
+        if (op.kind == OpKind::SetForeColor)
+            base_.foreColor = op.colour;
+        else if (op.kind == OpKind::SetFontSize)
+            base_.fontSize = op.a[0];
+        else if (op.kind == OpKind::SetDrawWidth)
+            base_.drawWidth = static_cast<int>(op.a[0]);
+    }
     ops.erase(ops.begin(), ops.begin() + static_cast<std::ptrdiff_t>(drop));
+    forgotten_ += drop;
     return drop;
+}
+
+std::size_t KeptPicture::ReplayFrom(std::size_t from,
+                                    DrawingSurface &surface) const {
+    if (from == 0 || from < forgotten_) {
+        ApplyState(base_, surface);
+        from = forgotten_;
+    }
+    const std::vector<DrawOp> &ops = recording_.ops;
+    for (std::size_t i = from - forgotten_; i < ops.size(); ++i)
+        Replay(ops[i], surface);
+    return End();
 }
 
 } // namespace tavik

@@ -1,0 +1,45 @@
+// The renderer's modes: one row each, naming the Qt-free draw function its
+// window uses too. See render_options.h for how to add one.
+
+#include "app/render_options.h"
+
+#include "map/map_layers.h"
+
+namespace tavik {
+
+namespace {
+
+MapContext MapOf(const RenderJob &job) {
+    return MapContext{job.settings, job.surface, job.messages, job.pen,
+                      job.dataDir};
+}
+
+void DrawMap(const RenderJob &job) {
+    MapContext map = MapOf(job);
+    RedrawMap(map);
+}
+
+void DrawAllStations(const RenderJob &job) {
+    MapContext map = MapOf(job);
+    DrawAllStationsMap(map);
+}
+
+} // namespace
+
+const std::vector<RenderMode> &RenderModes() {
+    static const std::vector<RenderMode> modes = {
+        {"", "",
+         "the map: grid, states, Region 2, rings, channel plot, compass",
+         12000, 9000,
+         {"--channel", "--home", "--city", "--scale", "--pattern-size",
+          "--rings", "--compass", "--grid", "--miles", "--day-night",
+          "--licensed-only", "--show"},
+         DrawMap},
+        {"--all-stations", "",
+         "every station of every channel over the outlines", 12000, 9000,
+         {"--home", "--scale", "--show"}, DrawAllStations},
+    };
+    return modes;
+}
+
+} // namespace tavik
