@@ -4,6 +4,7 @@
 #include "app/render_options.h"
 
 #include "map/map_layers.h"
+#include "viewer/outline_view.h"
 
 namespace tavik {
 
@@ -24,6 +25,12 @@ void DrawAllStations(const RenderJob &job) {
     DrawAllStationsMap(map);
 }
 
+// The outline viewer's picture as its window draws it on opening, on a
+// fresh surface (no Cls).
+void DrawViewer(const RenderJob &job) {
+    DrawOutlineView(job.surface, job.dataDir);
+}
+
 } // namespace
 
 const std::vector<RenderMode> &RenderModes() {
@@ -38,6 +45,10 @@ const std::vector<RenderMode> &RenderModes() {
         {"--all-stations", "",
          "every station of every channel over the outlines", 12000, 9000,
          {"--home", "--scale", "--show"}, DrawAllStations},
+        {"--viewer", "",
+         "the outline viewer: its latitude/longitude grid and both outline "
+         "files",
+         12000, 9000, {}, DrawViewer},
     };
     return modes;
 }
