@@ -4,6 +4,7 @@
 #include "app/render_options.h"
 
 #include "map/map_layers.h"
+#include "print/page.h"
 #include "viewer/outline_view.h"
 
 namespace tavik {
@@ -23,6 +24,11 @@ void DrawMap(const RenderJob &job) {
 void DrawAllStations(const RenderJob &job) {
     MapContext map = MapOf(job);
     DrawAllStationsMap(map);
+}
+
+void DrawPage(const RenderJob &job) {
+    MapContext page = MapOf(job);
+    DrawPrintedPage(page);
 }
 
 // The outline viewer's picture as its window draws it on opening, on a
@@ -45,6 +51,12 @@ const std::vector<RenderMode> &RenderModes() {
         {"--all-stations", "",
          "every station of every channel over the outlines", 12000, 9000,
          {"--home", "--scale", "--show"}, DrawAllStations},
+        {"--page", "",
+         "the printed map: one landscape page in twips, 10.5 x 8 inches",
+         kPageAreaWidth, kPageAreaHeight,
+         {"--channel", "--home", "--city", "--scale", "--pattern-size",
+          "--day-night", "--licensed-only", "--show"},
+         DrawPage, kTwipsPerPrinterDot},
         {"--viewer", "",
          "the outline viewer: its latitude/longitude grid and both outline "
          "files",
