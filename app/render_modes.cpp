@@ -4,6 +4,7 @@
 #include "app/render_options.h"
 
 #include "map/map_layers.h"
+#include "print/page.h"
 
 namespace tavik {
 
@@ -24,6 +25,11 @@ void DrawAllStations(const RenderJob &job) {
     DrawAllStationsMap(map);
 }
 
+void DrawPage(const RenderJob &job) {
+    MapContext page = MapOf(job);
+    DrawPrintedPage(page);
+}
+
 } // namespace
 
 const std::vector<RenderMode> &RenderModes() {
@@ -38,6 +44,12 @@ const std::vector<RenderMode> &RenderModes() {
         {"--all-stations", "",
          "every station of every channel over the outlines", 12000, 9000,
          {"--home", "--scale", "--show"}, DrawAllStations},
+        {"--page", "",
+         "the printed map: one landscape page in twips, 10.5 x 8 inches",
+         kPageAreaWidth, kPageAreaHeight,
+         {"--channel", "--home", "--city", "--scale", "--pattern-size",
+          "--day-night", "--licensed-only", "--show"},
+         DrawPage, kTwipsPerPrinterDot},
     };
     return modes;
 }
