@@ -154,86 +154,75 @@ TEST(Outlines, StatesThinWithHomeMarkThenRegionTwoPixelsWide) {
     ExpectOp(ops[9], OpKind::SetDrawWidth, {1});
 }
 
-// Pen states, one row each: the pen before, the lines of STATES.dat and
-// REGION2.dat, the lines drawn but the home mark (from the previous point to
-// the vertex; a white dot where the pen starts anew) and the pen after. The
-// pen carries over between the drawers and from one redraw to the next: a
-// vertex more than 2000 units from the previous point in x or y starts
-// anew, as does one after a point on an axis in the state drawer, which
-// then draws nothing and forgets the point at a pen-up line. Each line gives
-// its vertex, clamped to the map square; a far vertex (x 36996) is compared
-// with the previous point before clamping.
-TEST(Outlines, PenStatesAndTheVertexOfEachLine) {
-    MapFixture at;
-    const auto held = [&](float lat, float lonWest) {
-        const MapPoint p = At(at, lat, lonWest);
-        return MapPoint{ClampToMap(p.x), ClampToMap(p.y)};
-    };
-    const MapPoint v = At(at, 33, 97), w = At(at, 33.2f, 96.75f),
-                   e = At(at, 32.78f, 101.5f); // x within 2000 units of 0
-    ASSERT_LT(std::fabs(e.x), 2000.0f);
-    const auto from = [&](float dx, float dy) {
-        return OutlinePen{0, v.x - dx, v.y - dy};
-    };
-    const OutlinePen up = {1, 0, 0}, unchanged = {-1, 0, 0};
-    using Drawn = std::vector<std::tuple<MapPoint, MapPoint, Color>>;
-    const auto joined = [&](OutlinePen pen) {
-        return Drawn{{{pen.prevX, pen.prevY}, v, kStates}, {v, w, kRegion}};
-    };
-    const Drawn apart = {{v, v, kWhite}, {v, w, kRegion}};
-    const Texts vw[] = {{"33 263"}, {"33.2 263.25"}}, axis = {"32.78 258.5",
-                                                                "-100 -100"};
-    const auto one = [&](float lat, float lonWest) {
-        const MapPoint p = held(lat, lonWest);
-        return Drawn{{p, p, kWhite}};
-    };
+// The pen carries over between the drawers and from one redraw to the next:
+// a vertex more than 2000 units from the last one in x or y starts anew.
+TEST(Outlines, PenJoinsVerticesOnlyWithin2000Units) {
     const struct {
-        OutlinePen pen;
-        Texts states, region;
-        Drawn drawn;
-        OutlinePen after; // penUp -1: not checked
-    } rows[] = {
-        {from(2000, 0), vw[0], vw[1], joined(from(2000, 0)), unchanged},
-        {from(2001, 0), vw[0], vw[1], apart, unchanged},
-        {from(-2001, 0), vw[0], vw[1], apart, unchanged},
-        {from(0, 2000), vw[0], vw[1], joined(from(0, 2000)), unchanged},
-        {from(0, 2001), vw[0], vw[1], apart, unchanged},
-        {from(2000, -2000), vw[0], vw[1], joined(from(2000, -2000)), unchanged},
-        {{0, 0, e.y}, axis, {}, {}, {1, 0, 0}},
-        {{0, 0, e.y}, {}, axis, {{{0, e.y}, e, kRegion}}, {1, e.x, e.y}},
-        {up, {}, {"33 260"}, one(33, 100), unchanged},
-        {up, {}, {"33 -100"}, one(33, 100), unchanged},
-        {up, {}, {"33 620"}, one(33, 100), unchanged},
-        {up, {}, {"33 -260"}, one(33, -100), unchanged},
-        {up, {}, {"33"}, one(33, -33), unchanged},
-        {up, {}, {"' coast of Maine"}, one(0, 0), unchanged},
-        {up, {}, {"> 40 263"}, one(0, -40), unchanged},
-        {{0, 29000, 800}, {}, {"32.78 288.25"}, one(32.78f, 71.75f), unchanged}};
+        float dx, dy; // vertex minus previous point, map units
+        bool joined;
+    } rows[] = {{2000, 0, true}, {2001, 0, false}, {-2001, 0, false},
+                {0, 2000, true}, {0, 2001, false}, {2000, -2000, true}};
     for (const auto &row : rows) {
-        SCOPED_TRACE(row.states.size() + row.region.size() > 0
-                         ? (row.states.empty() ? row.region : row.states)[0]
-                         : "");
         MapFixture f;
-        f.pen = row.pen;
-        f.Write("STATES.dat", row.states);
-        f.Write("REGION2.dat", row.region);
+        const MapPoint v = At(f, 33, 97), w = At(f, 33.2f, 96.75f);
+        const MapPoint from = {v.x - row.dx, v.y - row.dy};
+        f.pen = {0, from.x, from.y};
+        f.Write("STATES.dat", {"33 263"});
+        f.Write("REGION2.dat", {"33.2 263.25"});
         DrawStateOutline(f.map);
         DrawRegionOutline(f.map);
-        Ops lines;
-        for (const DrawOp &op : OfKind(f.ops(), OpKind::Line))
-            if (op.colour != kRed) // the home mark
-                lines.push_back(op);
-        ASSERT_EQ(lines.size(), row.drawn.size());
-        for (std::size_t i = 0; i < lines.size(); ++i) {
-            const auto &[a, b, colour] = row.drawn[i];
-            ExpectLine(lines[i], a.x, a.y, b.x, b.y, colour);
-        }
-        EXPECT_TRUE(Messages(f.ops()).empty());
-        if (row.after.penUp != -1) {
-            EXPECT_EQ(f.pen.penUp, row.after.penUp);
-            EXPECT_FLOAT_EQ(f.pen.prevX, row.after.prevX);
-            EXPECT_FLOAT_EQ(f.pen.prevY, row.after.prevY);
-        }
+        const Ops lines = OfKind(f.ops(), OpKind::Line);
+        ASSERT_EQ(lines.size(), 4u);
+        const MapPoint start = row.joined ? from : v; // else a white dot
+        ExpectLine(lines[0], start.x, start.y, v.x, v.y,
+                   row.joined ? kStates : kWhite);
+        ExpectLine(lines[3], v.x, v.y, w.x, w.y, kRegion);
+    }
+}
+
+// Unlike the region drawer, the state drawer draws no segment from a
+// previous point with x or y at 0, and forgets the point at a pen-up line.
+TEST(Outlines, StatesTreatAPreviousPointOnAnAxisAsNone) {
+    MapFixture f;
+    const MapPoint v = At(f, 32.78f, 101.5f); // x within 2000 units of 0
+    ASSERT_LT(std::fabs(v.x), 2000.0f);
+    f.Write("STATES.dat", {"32.78 258.5", "-100 -100"});
+    f.Write("REGION2.dat", {"32.78 258.5", "-100 -100"});
+    f.pen = {0, 0, v.y};
+    DrawStateOutline(f.map);
+    EXPECT_EQ(f.pen.prevX, 0.0f);
+    EXPECT_EQ(f.pen.prevY, 0.0f);
+    f.pen = {0, 0, v.y};
+    DrawRegionOutline(f.map);
+    EXPECT_FLOAT_EQ(f.pen.prevX, v.x);
+    EXPECT_EQ(f.pen.penUp, 1);
+    EXPECT_EQ(Layers(f.ops()), "home region");
+    EXPECT_EQ(OfKind(f.ops(), OpKind::Line).size(), 3u); // no white dot
+}
+
+// Each line gives a vertex, drawn clamped to the map square. A far vertex
+// (2300 km east, x 36996 y 772) is compared with the previous point before
+// clamping: (29000, 800) is within 2000 units of the clamped point only.
+TEST(Outlines, LineGivesThisVertex) {
+    const OutlinePen up = {1, 0, 0}, near = {0, 29000, 800};
+    const struct {
+        const char *line;
+        float lat, lonWest;
+        OutlinePen pen;
+    } rows[] = {
+        {"33 260", 33, 100, up},  {"33 -100", 33, 100, up},
+        {"33 620", 33, 100, up},  {"33 -260", 33, -100, up},
+        {"33", 33, -33, up},      {"' coast of Maine", 0, 0, up},
+        {"> 40 263", 0, -40, up}, {"32.78 288.25", 32.78f, 71.75f, near}};
+    for (const auto &row : rows) {
+        MapFixture f;
+        f.pen = row.pen;
+        f.Write("REGION2.dat", {row.line});
+        DrawRegionOutline(f.map);
+        const MapPoint p = At(f, row.lat, row.lonWest);
+        const float x = ClampToMap(p.x), y = ClampToMap(p.y);
+        ASSERT_EQ(f.ops().size(), 3u) << row.line;
+        ExpectLine(f.ops()[1], x, y, x, y, kWhite);
     }
 }
 
