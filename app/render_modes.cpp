@@ -5,6 +5,7 @@
 
 #include "map/map_layers.h"
 #include "print/page.h"
+#include "viewer/outline_view.h"
 
 namespace tavik {
 
@@ -30,6 +31,12 @@ void DrawPage(const RenderJob &job) {
     DrawPrintedPage(page);
 }
 
+// The outline viewer's picture as its window draws it on opening, on a
+// fresh surface (no Cls).
+void DrawViewer(const RenderJob &job) {
+    DrawOutlineView(job.surface, job.dataDir);
+}
+
 } // namespace
 
 const std::vector<RenderMode> &RenderModes() {
@@ -50,6 +57,10 @@ const std::vector<RenderMode> &RenderModes() {
          {"--channel", "--home", "--city", "--scale", "--pattern-size",
           "--day-night", "--licensed-only", "--show"},
          DrawPage, kTwipsPerPrinterDot},
+        {"--viewer", "",
+         "the outline viewer: its latitude/longitude grid and both outline "
+         "files",
+         12000, 9000, {}, DrawViewer},
     };
     return modes;
 }
