@@ -4,6 +4,7 @@
 #include "app/render_options.h"
 
 #include "map/map_layers.h"
+#include "session/startup.h"
 
 namespace tavik {
 
@@ -24,6 +25,14 @@ void DrawAllStations(const RenderJob &job) {
     DrawAllStationsMap(map);
 }
 
+// The start-up window's picture on the screen it is laid out for; its labels
+// and logo are painted over it by the renderer (not traced).
+void DrawStartup(const RenderJob &job) {
+    DrawStartupGradient(job.surface, StartupScreen{});
+    InitGlobals(job.settings);
+    DrawStartupPlot(job.surface, job.settings, job.dataDir);
+}
+
 } // namespace
 
 const std::vector<RenderMode> &RenderModes() {
@@ -38,6 +47,11 @@ const std::vector<RenderMode> &RenderModes() {
         {"--all-stations", "",
          "every station of every channel over the outlines", 12000, 9000,
          {"--home", "--scale", "--show"}, DrawAllStations},
+        {"--startup", "",
+         "the start-up window: gradient, labels, logo and the session "
+         "channel's patterns", 12000, 9000,
+         {"--channel", "--home", "--scale", "--pattern-size", "--show"},
+         DrawStartup},
     };
     return modes;
 }
