@@ -64,8 +64,11 @@ Overlay OverlayOf(const tavik::RenderMode &mode) {
 }
 
 void ReplayAll(const std::vector<DrawOp> &ops, QPaintDevice &device,
-               QSizeF logicalSize, Overlay overlay) {
+               QSizeF logicalSize, double unitsPerPenDot,
+               Overlay overlay) {
     tavik::QtSurface surface(device, logicalSize);
+    if (unitsPerPenDot > 0)
+        surface.UsePrinterDots(unitsPerPenDot);
     for (const DrawOp &op : ops)
         tavik::Replay(op, surface);
     if (overlay)
@@ -81,11 +84,12 @@ bool WriteImage(const std::vector<DrawOp> &ops, const RenderOptions &options) {
     const QSizeF logical(options.mode->logicalWidth,
                          options.mode->logicalHeight);
     const Overlay overlay = OverlayOf(*options.mode);
+    const double dot = options.mode->unitsPerPenDot;
     switch (options.format) {
     case ImageFormat::Png: {
         QImage image(size, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::white);
-        ReplayAll(ops, image, logical, overlay);
+        ReplayAll(ops, image, logical, dot, overlay);
         if (!image.save(&file, "PNG"))
             return false;
         break;
@@ -97,7 +101,7 @@ bool WriteImage(const std::vector<DrawOp> &ops, const RenderOptions &options) {
         svg.setViewBox(QRect(QPoint(0, 0), size));
         svg.setResolution(96);
         svg.setTitle(QStringLiteral("Tavik map"));
-        ReplayAll(ops, svg, logical, overlay);
+        ReplayAll(ops, svg, logical, dot, overlay);
         break;
     }
     case ImageFormat::Pdf: {
@@ -109,7 +113,7 @@ bool WriteImage(const std::vector<DrawOp> &ops, const RenderOptions &options) {
             QPageSize::Point));
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
         pdf.setTitle(QStringLiteral("Tavik map"));
-        ReplayAll(ops, pdf, logical, overlay);
+        ReplayAll(ops, pdf, logical, dot, overlay);
         break;
     }
     }

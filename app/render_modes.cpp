@@ -4,6 +4,7 @@
 #include "app/render_options.h"
 
 #include "map/map_layers.h"
+#include "print/page.h"
 #include "session/startup.h"
 
 namespace tavik {
@@ -23,6 +24,11 @@ void DrawMap(const RenderJob &job) {
 void DrawAllStations(const RenderJob &job) {
     MapContext map = MapOf(job);
     DrawAllStationsMap(map);
+}
+
+void DrawPage(const RenderJob &job) {
+    MapContext page = MapOf(job);
+    DrawPrintedPage(page);
 }
 
 // The start-up window's picture on the screen it is laid out for; its labels
@@ -52,6 +58,12 @@ const std::vector<RenderMode> &RenderModes() {
          "channel's patterns", 12000, 9000,
          {"--channel", "--home", "--scale", "--pattern-size", "--show"},
          DrawStartup},
+        {"--page", "",
+         "the printed map: one landscape page in twips, 10.5 x 8 inches",
+         kPageAreaWidth, kPageAreaHeight,
+         {"--channel", "--home", "--city", "--scale", "--pattern-size",
+          "--day-night", "--licensed-only", "--show"},
+         DrawPage, kTwipsPerPrinterDot},
     };
     return modes;
 }
