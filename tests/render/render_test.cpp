@@ -182,6 +182,7 @@ TEST_F(RenderTest, PageIsTheLandscapePrintoutInTwips) {
 TEST_F(RenderTest, BadArgumentsGiveOneUsageLineAndStatus2) {
     for (const QStringList &args : {QStringList{},
                                     {"--channel", "abc", "-o", "map.png"},
+                                    {"--trace", "map.png", "-o", "map.png"},
                                     {"-o", "map.gif"}}) {
         SCOPED_TRACE(args.join(' ').toStdString());
         EXPECT_EQ(Render(args), 2);
