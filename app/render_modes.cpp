@@ -6,6 +6,7 @@
 #include "map/map_layers.h"
 #include "print/page.h"
 #include "session/startup.h"
+#include "viewer/outline_view.h"
 
 namespace tavik {
 
@@ -39,6 +40,12 @@ void DrawStartup(const RenderJob &job) {
     DrawStartupPlot(job.surface, job.settings, job.dataDir);
 }
 
+// The outline viewer's picture as its window draws it on opening, on a
+// fresh surface (no Cls).
+void DrawViewer(const RenderJob &job) {
+    DrawOutlineView(job.surface, job.dataDir);
+}
+
 } // namespace
 
 const std::vector<RenderMode> &RenderModes() {
@@ -64,6 +71,10 @@ const std::vector<RenderMode> &RenderModes() {
          {"--channel", "--home", "--city", "--scale", "--pattern-size",
           "--day-night", "--licensed-only", "--show"},
          DrawPage, kTwipsPerPrinterDot},
+        {"--viewer", "",
+         "the outline viewer: its latitude/longitude grid and both outline "
+         "files",
+         12000, 9000, {}, DrawViewer},
     };
     return modes;
 }

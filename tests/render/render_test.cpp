@@ -146,6 +146,23 @@ TEST_F(RenderTest, StartupTracesGradientThenPatternsAndPaintsTheLabels) {
     EXPECT_EQ(Render({"--startup", "--day-night", "1", "-o", "s.png"}), 2);
 }
 
+// The viewer's grid, then both outline files in blue as the window draws
+// them on opening: no Cls, the files found without regard to case.
+TEST_F(RenderTest, ViewerDrawsTheGridAndBothOutlineFiles) {
+    ASSERT_EQ(Render({"--viewer", "--trace", "trace.txt", "-o", "v.png"}), 0)
+        << err_.toStdString();
+    EXPECT_TRUE(trace_.startsWith(
+        "\nSetDrawWidth 1\nLine -1100 0 -1100 9000 0xDDDDDD\n"));
+    EXPECT_TRUE(trace_.endsWith(
+        "\nLine 0 1500 12000 1500 0x888888\nSetDrawWidth 2\n"
+        "Line 7700 5500 7700 5500 0xFF0000\nLineTo 7700 5300 0xFF0000\n"
+        "SetDrawWidth 1\nLine 7700 4300 7700 4300 0xFF0000\n"
+        "LineTo 7700 4100 0xFF0000\nLineTo 7860 4100 0xFF0000\n"))
+        << trace_.right(400).toStdString();
+    EXPECT_EQ(QImage(Path("v.png")).size(), QSize(1200, 900));
+    EXPECT_EQ(Render({"--viewer", "--channel", "1340", "-o", "v.png"}), 2);
+}
+
 // The printed page: home at (7000, 5500) in twips, the footer, no Cls; as
 // PDF one landscape page whose texts are text.
 TEST_F(RenderTest, PageIsTheLandscapePrintoutInTwips) {
