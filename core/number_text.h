@@ -64,9 +64,6 @@ void TakeField(std::string &line, std::string &field);
 void TakeWord(std::string_view &line, std::string_view &word);
 void TakeWord(std::string &line, std::string &word);
 
-// The text without its leading and trailing blanks (spaces only).
-std::string_view TrimBlanks(std::string_view text);
-
 // Lets pending window events run once, then waits `seconds` on a monotonic
 // clock without processing events. The window layer passes its event pump;
 // logic and tests pass whatever they like.
