@@ -61,47 +61,45 @@ void KeptPicture::Advance(SurfaceState &state, std::size_t begin,
 }
 
 std::size_t KeptPicture::Keep(Redraw redraw) {
-    const std::size_t before = forgotten_;
-    // A small step without a way to draw it again is its own: its
-    // operations are copied into the redraw.
-    if (!redraw && End() - marked_ <= kSmallStep) {
-        redraw = [ops = std::vector<DrawOp>(
-                      recording_.ops.begin() +
-                          static_cast<std::ptrdiff_t>(marked_ - forgotten_),
-                      recording_.ops.end())](DrawingSurface &surface) {
-            for (const DrawOp &op : ops)
-                Replay(op, surface);
-        };
-    }
     if (End() > marked_) {
-        steps_.push_back({marked_, markedState_, std::move(redraw)});
-        Advance(markedState_, marked_, End());
+        // A Cls in this step forgot its beginning; Base() holds the state
+        // the forgotten part left.
+        const bool cut = marked_ < forgotten_;
+        const std::size_t begin = cut ? forgotten_ : marked_;
+        SurfaceState state = markedState_;
+        if (cut)
+            markedState_ = base_;
+        // A small step without a way to draw it again is its own: its
+        // operations are copied into the redraw.
+        if (!redraw && End() - begin <= kSmallStep) {
+            redraw = [ops = std::vector<DrawOp>(
+                          recording_.ops.begin() +
+                              static_cast<std::ptrdiff_t>(begin - forgotten_),
+                          recording_.ops.end())](DrawingSurface &surface) {
+                for (const DrawOp &op : ops)
+                    Replay(op, surface);
+            };
+            state = markedState_;
+        }
+        steps_.push_back({begin, state, std::move(redraw)});
+        Advance(markedState_, begin, End());
         marked_ = End();
     }
-    ForgetBeforeLastCls();
     if (recording_.ops.size() > foldLimit_)
         Fold();
-    return forgotten_ - before;
+    const std::size_t forgotten = forgotten_ - forgottenAtKeep_;
+    forgottenAtKeep_ = forgotten_;
+    return forgotten;
 }
 
-void KeptPicture::ForgetBeforeLastCls() {
-    std::vector<DrawOp> &ops = recording_.ops;
-    std::size_t last = ops.size();
-    while (last > 0 && ops[last - 1].kind != OpKind::Cls)
-        --last;
-    if (last <= 1)
-        return; // no Cls, or it is already the first operation
-    const std::size_t cls = forgotten_ + last - 1;
-    Advance(base_, forgotten_, cls);
-    ops.erase(ops.begin(), ops.begin() + static_cast<std::ptrdiff_t>(last - 1));
-    forgotten_ = cls;
-    // Steps wholly before the Cls are hidden; the one holding it stays.
+void KeptPicture::ForgetAll() {
+    Advance(base_, forgotten_, End());
+    forgotten_ = End();
+    recording_.ops.clear();
+    // Every step kept so far lies before the Cls; the one drawing it is not
+    // marked yet.
+    steps_.clear();
     folded_.clear();
-    std::size_t hidden = 0;
-    while (hidden + 1 < steps_.size() && steps_[hidden + 1].begin <= cls)
-        ++hidden;
-    steps_.erase(steps_.begin(),
-                 steps_.begin() + static_cast<std::ptrdiff_t>(hidden));
 }
 
 void KeptPicture::Fold() {

@@ -45,9 +45,12 @@ class KeptPicture {
     static constexpr std::size_t kFoldLimit = 400000;
 
     explicit KeptPicture(std::size_t foldLimit = kFoldLimit)
-        : foldLimit_(foldLimit) {}
+        : recording_(*this), foldLimit_(foldLimit) {}
+    KeptPicture(const KeptPicture &) = delete;
+    KeptPicture &operator=(const KeptPicture &) = delete;
 
     // Where the picture is drawn; its messages are kept among the operations.
+    // A Cls there lets go of everything before it at once.
     RecordingSurface &Surface() { return recording_; }
     const std::vector<DrawOp> &Ops() const { return recording_.ops; }
     // The lasting state in force before the first kept operation.
@@ -81,13 +84,26 @@ class KeptPicture {
         SurfaceState state; // lasting state before it
         Redraw redraw;
     };
-    void ForgetBeforeLastCls();
+    // Records like any RecordingSurface; a Cls first forgets what it hides.
+    class Recorder : public RecordingSurface {
+      public:
+        explicit Recorder(KeptPicture &picture) : picture_(picture) {}
+        void Cls() override {
+            picture_.ForgetAll();
+            RecordingSurface::Cls();
+        }
+
+      private:
+        KeptPicture &picture_;
+    };
+    void ForgetAll();
     void Fold();
     void Advance(SurfaceState &state, std::size_t begin, std::size_t end) const;
 
-    RecordingSurface recording_;
+    Recorder recording_;
     SurfaceState base_;
     std::size_t forgotten_ = 0;
+    std::size_t forgottenAtKeep_ = 0; // forgotten_ at the last Keep
     std::size_t foldLimit_;
     std::size_t marked_ = 0;   // End() at the last Keep
     SurfaceState markedState_; // lasting state at marked_

@@ -17,11 +17,8 @@ std::vector<std::string> Trace(const std::vector<DrawOp> &ops) {
     return lines;
 }
 
-// Every kind of operation arrives but the Message; trimming drops all before
-// the last Cls and keeps the state those operations set.
-TEST(ReplayTest, OperationsArriveAndKeepingForgetsWhatTheLastClsHides) {
-    KeptPicture picture;
-    RecordingSurface &source = picture.Surface();
+// Every kind of operation, a message and two Cls.
+void DrawEveryKind(RecordingSurface &source) {
     source.SetForeColor(0x123456);
     source.SetFontSize(8);
     source.Cls();
@@ -35,6 +32,15 @@ TEST(ReplayTest, OperationsArriveAndKeepingForgetsWhatTheLastClsHides) {
     source.Cls();
     source.SetFontSize(10);
     source.PrintText("a\\b");
+}
+
+// Every kind of operation arrives but the Message; keeping forgets all before
+// the last Cls and keeps the state those operations set.
+TEST(ReplayTest, OperationsArriveAndKeepingForgetsWhatTheLastClsHides) {
+    RecordingSurface source;
+    DrawEveryKind(source);
+    KeptPicture picture;
+    DrawEveryKind(picture.Surface());
     RecordingSurface target;
     for (const DrawOp &op : source.ops)
         Replay(op, target);
