@@ -14,7 +14,8 @@ float DegPerRad();
 constexpr double kKmPerDegree = 111.44;
 constexpr double kStartupKmPerDegree = 111.1234;
 
-// Map user units: 12000 x 9000, y downward; home sits at the centre.
+// Map user units: 12000 x 9000, y downward; home sits at the centre. Other
+// pictures state their own centre in a Placement (core/placement.h).
 constexpr float kMapCentreX = 6000.0f;
 constexpr float kMapCentreY = 4500.0f;
 // Map coordinates are held to this square; far points pile up on its edges.
