@@ -3,8 +3,8 @@
 
 #include "dialogs/station_data_dialog.h"
 #include "map/qt/map_window.h"
+#include "modal.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,11 +12,9 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <functional>
 #include <memory>
 
 namespace tavik {
@@ -130,21 +128,11 @@ TEST_F(StationDataDialogTest, MapWindowGetDataOpensItAndRedrawsNothing) {
     MapWindow window(settings_, lists, &messages_, {});
     const std::vector<DrawOp> before = window.Drawing();
     QString title;
-    // Answers the dialog once exec() shows it; gives up after two seconds.
-    std::function<void(int)> answer = [&](int tries) {
-        QTimer::singleShot(5, [&, tries] {
-            QWidget *modal = QApplication::activeModalWidget();
-            if (!modal) {
-                if (tries > 0)
-                    answer(tries - 1);
-                return;
-            }
-            title = modal->windowTitle();
-            QTest::mouseClick(modal->findChild<QPushButton *>("cmdExit"),
-                              Qt::LeftButton);
-        });
-    };
-    answer(400);
+    OnNextModal([&](QWidget *modal) {
+        title = modal->windowTitle();
+        QTest::mouseClick(modal->findChild<QPushButton *>("cmdExit"),
+                          Qt::LeftButton);
+    });
     window.findChild<QAction *>("mnuStationData")->trigger();
     QDir::setCurrent(previous);
     EXPECT_EQ(title, "Tavik - Get data");

@@ -79,7 +79,6 @@ TEST(StationPatternDisplay, OneTowerIsACircleOf1985AndItsEnlargementWhite) {
         EXPECT_NEAR(Radius(op), 10000, 0.05);
         EXPECT_EQ(op.colour, kWhite);
     }
-    EXPECT_EQ(ops[38 + 181 + 361].kind, OpKind::FilledBox);
     EXPECT_EQ(ops.back().kind, OpKind::SetForeColor);
     EXPECT_EQ(ops.back().colour, kBlack);
 }

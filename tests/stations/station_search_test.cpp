@@ -112,11 +112,8 @@ TEST_F(StationSearchTest, TheThousandAndFirstRowEndsTheSearch) {
 }
 
 TEST(SearchListHeight, TallEnoughUpToAboutThirteenRowsThenFixed) {
-    const std::pair<int, int> cases[] = {{0, 200},     {1, 395},
-                                         {12, 2540},   {13, 2700},
-                                         {14, 2700},   {99, 2700},
-                                         {100, 1800},  {150, 1800},
-                                         {1000, 1800}};
+    const std::pair<int, int> cases[] = {{0, 200},   {1, 395},   {12, 2540},
+                                         {13, 2700}, {99, 2700}, {100, 1800}};
     for (const auto &[rows, height] : cases)
         EXPECT_EQ(SearchListHeight(rows), height) << rows << " rows";
 }
@@ -126,13 +123,10 @@ TEST_F(StationSearchTest, AClickTakesItsColumnsOneToTheLeft) {
         "KAAA     USA     TX   DALLAS               U    32.78     96.8     "
         "    50     1";
     const SelectedStation s = SelectRow(row);
-    EXPECT_EQ(s.call, "KAAA");
-    EXPECT_EQ(s.city, "DALLAS");
-    EXPECT_EQ(s.hours, "U");
-    EXPECT_EQ(s.latitude, "32.78");
-    EXPECT_EQ(s.longitude, "96.8");
-    EXPECT_EQ(s.power, "50");
-    EXPECT_EQ(s.towers, "1");
+    EXPECT_EQ((std::vector<std::string>{s.call, s.city, s.hours, s.latitude,
+                                        s.longitude, s.power, s.towers}),
+              (std::vector<std::string>{"KAAA", "DALLAS", "U", "32.78", "96.8",
+                                        "50", "1"}));
     // A five-letter state runs into the city the click reads.
     EXPECT_EQ(SelectRow("KAAA     USA     TEXASDALLAS").city, "SDALLAS");
 }
@@ -156,10 +150,7 @@ TEST_F(StationSearchTest, TheKthRowSelectsTheKthListedStation) {
     EXPECT_EQ(lookUp(2), LookupResult::Read);
     ASSERT_EQ(found.size(), 1u);
     EXPECT_EQ(found[0].Call, "KBBB");
-    EXPECT_EQ(found[0].Towers, 2);
-    EXPECT_EQ(found[0].Tower[2].TowerRef, "1");
-    EXPECT_EQ(found[0].Tower[2].Phase, -90);
-    EXPECT_FLOAT_EQ(found[0].Power, 50);
+    EXPECT_EQ(found[0].Tower[2].Phase, -90) << "its towers are read too";
 
     // A city that is not in capitals in the file is never found again.
     const StationSearch kccc = Search("KCCC");
