@@ -169,6 +169,9 @@ TEST(AboutDialogTest, ShowsVersionNoticeAndOpensTheMakersAddress) {
         EXPECT_TRUE(notice.contains(part)) << part;
     EXPECT_EQ(Child<QLabel>(dialog, "Image1")->geometry(),
               QRect(32, 176, 150, 150));
+    EXPECT_EQ(Child<QLabel>(dialog, "Image1")->pixmap().size(),
+              QSize(150, 150));
+    EXPECT_EQ(Child<QLabel>(dialog, "Image2")->pixmap().size(), QSize(32, 32));
 
     QTest::mouseClick(Child<QLabel>(dialog, "lblOskelSoftware"),
                       Qt::LeftButton);

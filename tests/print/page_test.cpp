@@ -244,7 +244,7 @@ TEST(Page, StationsOffThePageWindowAreLeftOutEntirely) {
 // Mode 1 hides "N" stations through the hours filter; a station of other
 // hours keeps its marks but loses its pattern to the pattern's gate.
 TEST(Page, ModeGatesOfMarksAndPatterns) {
-    EXPECT_TRUE(PageMarksAllowed(1, "n")) << "hours are told apart in capitals";
+    EXPECT_TRUE(PageMarksAllowed(1, "n")) << "only a capital N is night";
 
     const struct {
         int16_t mode;
