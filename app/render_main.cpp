@@ -40,8 +40,10 @@ class StderrMessages : public tavik::MessageSink {
 };
 
 void ReplayAll(const std::vector<DrawOp> &ops, QPaintDevice &device,
-               QSizeF logicalSize) {
+               QSizeF logicalSize, double unitsPerPenDot) {
     tavik::QtSurface surface(device, logicalSize);
+    if (unitsPerPenDot > 0)
+        surface.UsePrinterDots(unitsPerPenDot);
     for (const DrawOp &op : ops)
         tavik::Replay(op, surface);
     surface.End();
@@ -54,11 +56,12 @@ bool WriteImage(const std::vector<DrawOp> &ops, const RenderOptions &options) {
     const QSize size(options.width, options.height);
     const QSizeF logical(options.mode->logicalWidth,
                          options.mode->logicalHeight);
+    const double dot = options.mode->unitsPerPenDot;
     switch (options.format) {
     case ImageFormat::Png: {
         QImage image(size, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::white);
-        ReplayAll(ops, image, logical);
+        ReplayAll(ops, image, logical, dot);
         if (!image.save(&file, "PNG"))
             return false;
         break;
@@ -70,7 +73,7 @@ bool WriteImage(const std::vector<DrawOp> &ops, const RenderOptions &options) {
         svg.setViewBox(QRect(QPoint(0, 0), size));
         svg.setResolution(96);
         svg.setTitle(QStringLiteral("Tavik map"));
-        ReplayAll(ops, svg, logical);
+        ReplayAll(ops, svg, logical, dot);
         break;
     }
     case ImageFormat::Pdf: {
@@ -82,7 +85,7 @@ bool WriteImage(const std::vector<DrawOp> &ops, const RenderOptions &options) {
             QPageSize::Point));
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
         pdf.setTitle(QStringLiteral("Tavik map"));
-        ReplayAll(ops, pdf, logical);
+        ReplayAll(ops, pdf, logical, dot);
         break;
     }
     }

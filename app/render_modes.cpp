@@ -4,6 +4,8 @@
 #include "app/render_options.h"
 
 #include "map/map_layers.h"
+#include "print/page.h"
+#include "viewer/outline_view.h"
 
 namespace tavik {
 
@@ -24,6 +26,17 @@ void DrawAllStations(const RenderJob &job) {
     DrawAllStationsMap(map);
 }
 
+void DrawPage(const RenderJob &job) {
+    MapContext page = MapOf(job);
+    DrawPrintedPage(page);
+}
+
+// The outline viewer's picture as its window draws it on opening, on a
+// fresh surface (no Cls).
+void DrawViewer(const RenderJob &job) {
+    DrawOutlineView(job.surface, job.dataDir);
+}
+
 } // namespace
 
 const std::vector<RenderMode> &RenderModes() {
@@ -38,6 +51,16 @@ const std::vector<RenderMode> &RenderModes() {
         {"--all-stations", "",
          "every station of every channel over the outlines", 12000, 9000,
          {"--home", "--scale", "--show"}, DrawAllStations},
+        {"--page", "",
+         "the printed map: one landscape page in twips, 10.5 x 8 inches",
+         kPageAreaWidth, kPageAreaHeight,
+         {"--channel", "--home", "--city", "--scale", "--pattern-size",
+          "--day-night", "--licensed-only", "--show"},
+         DrawPage, kTwipsPerPrinterDot},
+        {"--viewer", "",
+         "the outline viewer: its latitude/longitude grid and both outline "
+         "files",
+         12000, 9000, {}, DrawViewer},
     };
     return modes;
 }

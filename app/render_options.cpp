@@ -2,12 +2,12 @@
 
 #include "core/number_text.h"
 
+#include <algorithm>
 #include <climits>
-
 #include <charconv>
 #include <cmath>
+#include <filesystem>
 #include <string_view>
-#include <algorithm>
 
 namespace tavik {
 
@@ -188,6 +188,18 @@ const std::vector<RenderOption> kOptions = {
      true, SetOutput},
 };
 
+// True when two paths name one file: the same text, the same place once
+// ".", ".." and links are resolved, or two links of one existing file.
+bool SameFile(const std::string &a, const std::string &b) {
+    namespace fs = std::filesystem;
+    std::error_code ecA, ecB, ec;
+    if (a == b)
+        return true;
+    const fs::path placeA = fs::weakly_canonical(fs::absolute(a, ecA), ecA);
+    const fs::path placeB = fs::weakly_canonical(fs::absolute(b, ecB), ecB);
+    return (!ecA && !ecB && placeA == placeB) || fs::equivalent(a, b, ec);
+}
+
 const RenderOption *FindOption(std::string_view name) {
     for (const RenderOption &row : kOptions)
         if (name == row.name)
@@ -318,6 +330,12 @@ ParseOutcome ParseRenderOptions(const std::vector<std::string> &args,
     }
     if (options.outputPath.empty()) {
         error = "no output file (-o)";
+        return ParseOutcome::Error;
+    }
+    // The trace would be written over the picture.
+    if (!options.tracePath.empty() &&
+        SameFile(options.tracePath, options.outputPath)) {
+        error = "--trace and -o name the same file " + options.outputPath;
         return ParseOutcome::Error;
     }
     if (options.width == 0) {

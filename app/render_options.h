@@ -75,6 +75,9 @@ struct RenderMode {
     // Options the mode takes besides --size, --trace and -o.
     std::vector<std::string_view> options;
     void (*draw)(const RenderJob &job);
+    // Pen widths in printer dots of this many logical units (a printed
+    // page's); 0: in screen pixels, as the windows draw.
+    double unitsPerPenDot = 0;
 };
 
 // The modes; the first is the default.

@@ -5,6 +5,7 @@
 
 #include "map/map_layers.h"
 #include "map/recording_surface.h"
+#include "viewer/outline_view.h"
 
 #include <benchmark/benchmark.h>
 
@@ -80,6 +81,18 @@ void BM_RedrawMapRecordingSurface(benchmark::State &state) {
     state.counters["ops/redraw"] = static_cast<double>(surface.ops.size());
 }
 BENCHMARK(BM_RedrawMapRecordingSurface)->Unit(benchmark::kMillisecond);
+
+// The outline viewer's full draw of the same files, to set beside a map
+// redraw: it must take no longer.
+void BM_OutlineViewRecordingSurface(benchmark::State &state) {
+    RecordingSurface surface;
+    for (auto _ : state) {
+        surface.ops.clear();
+        DrawOutlineView(surface, TAVIK_DATA_DIR);
+    }
+    state.counters["ops/draw"] = static_cast<double>(surface.ops.size());
+}
+BENCHMARK(BM_OutlineViewRecordingSurface)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace tavik

@@ -46,9 +46,8 @@ bool PlotStations(MapContext &map, ChannelFile &file, const std::string &name) {
     StationRecord record;
     PatternTable table{};
     return ForEachStation(file, record, [&](const StationRecord &station) {
-        if (!PassesHoursFilter(station, s.dayNightMode) ||
-            !PassesStatusFilter(station, s.licensedOnly) ||
-            !PassesClassFilters(station.Call, flags)) {
+        if (!PassesPlotFilters(station, s.dayNightMode, s.licensedOnly,
+                               flags)) {
             return true;
         }
         const MapPoint p =

@@ -107,7 +107,11 @@ gmt simplify states.joined -T$BORDER_TOL > gshhg-states.txt
 npm install --prefix "$work/npm" --no-audit --no-fund --no-save --loglevel=error \
     us-atlas@3.0.1 topojson-client@3.1.0 > /dev/null
 Rscript "$here/canada-provinces.R" > provinces.txt
-NODE_PATH="$work/npm/node_modules" node "$here/states-lines.js" provinces.txt gshhg-states.txt > states.txt
+# The lakes of 15,000 km^2 and more (the Great Lakes, Winnipeg, Great Slave
+# and Great Bear), whose water keeps GSHHG's lines.
+gmt coast -R$W/$SOUTH_E/$S/$N -Dh -A15000/2/2 -W -M > biglakes.raw
+gmt connect biglakes.raw -T1e -fg > biglakes.txt
+NODE_PATH="$work/npm/node_modules" node "$here/states-lines.js" provinces.txt gshhg-states.txt biglakes.txt > states.txt
 
 # GMT cuts borders only at its storage bins; the writer cuts every line
 # exactly at the frame.

@@ -5,23 +5,27 @@
 //   - US state lines: the Census Bureau's cartographic state boundaries as
 //     packed in the npm package us-atlas (states-10m.json): the arcs shared
 //     by two states;
-//   - Canadian province and territory lines: the edges shared by two
+//   - Canadian province and territory lines: the edges between two
 //     provinces in Natural Earth's 1:50m admin-1 polygons (the output of
 //     tools/canada-provinces.R);
-//   - everything else (Mexican states, Central America): GSHHG's level-2
-//     borders, less the parts that lie in the USA or in Canada.
+//   - everything else (Mexican states, Central America, and the lines
+//     through the water of the large lakes): GSHHG's level-2 borders, less
+//     the parts that lie in the USA or in Canada out of those lakes.
 //
 // Usage: NODE_PATH=<node_modules with us-atlas, topojson-client>
 //        node tools/states-lines.js <canada-provinces.txt> <gshhg-n2.txt>
+//             <lakes.txt>
+// where lakes.txt holds the shorelines of the large lakes as closed rings
+// (GMT text, lon lat).
 'use strict';
 
 const fs = require('fs');
 const topojson = require('topojson-client');
 const us = require('us-atlas/states-10m.json');
 
-const [provincesFile, gshhgFile] = process.argv.slice(2);
-if (!gshhgFile) {
-    process.stderr.write('usage: node states-lines.js <provinces.txt> <gshhg-n2.txt>\n');
+const [provincesFile, gshhgFile, lakesFile] = process.argv.slice(2);
+if (!lakesFile) {
+    process.stderr.write('usage: node states-lines.js <provinces.txt> <gshhg-n2.txt> <lakes.txt>\n');
     process.exit(2);
 }
 
@@ -52,25 +56,36 @@ const emit = (points) => {
 const usLines = topojson.mesh(us, us.objects.states, (a, b) => a !== b);
 usLines.coordinates.forEach(emit);
 
-// Canada: an edge of one province's ring that is also an edge of another
-// province's ring is a border between them; it is written once, from the
-// province that comes first by code.
+// Canada: an edge of a province's ring whose two ends are both vertices of
+// one other province is a border between them (Natural Earth's polygons
+// share their border vertices, though one of two neighbours sometimes
+// takes a detour between two of them: its detour is then no border). Each
+// border edge is written once.
 const rings = readSegments(provincesFile);
 const key = (p) => `${p[0].toFixed(6)},${p[1].toFixed(6)}`;
 const edgeKey = (a, b) => [key(a), key(b)].sort().join(' ');
 const owners = new Map();
 for (const ring of rings)
-    for (let i = 1; i < ring.points.length; i++) {
-        const k = edgeKey(ring.points[i - 1], ring.points[i]);
-        if (!owners.has(k)) owners.set(k, new Set());
-        owners.get(k).add(ring.name);
+    for (const point of ring.points) {
+        if (!owners.has(key(point))) owners.set(key(point), new Set());
+        owners.get(key(point)).add(ring.name);
     }
+const written = new Set();
+const isBorder = (ring, a, b) => {
+    const k = edgeKey(a, b);
+    if (written.has(k)) return false;
+    const atB = owners.get(key(b));
+    for (const name of owners.get(key(a)))
+        if (name !== ring.name && atB.has(name)) {
+            written.add(k);
+            return true;
+        }
+    return false;
+};
 for (const ring of rings) {
     let run = [];
     for (let i = 1; i < ring.points.length; i++) {
-        const names = owners.get(edgeKey(ring.points[i - 1], ring.points[i]));
-        const shared = names.size > 1 && [...names].sort()[0] === ring.name;
-        if (shared) {
+        if (isBorder(ring, ring.points[i - 1], ring.points[i])) {
             if (run.length === 0) run.push(ring.points[i - 1]);
             run.push(ring.points[i]);
         } else {
@@ -116,13 +131,30 @@ function inUsOrCanada(lon, lat) {
     });
 }
 
-// GSHHG: a segment is kept when its midpoint lies in neither country.
+// The large lakes (the Great Lakes above all): GSHHG's lines through their
+// water are kept whole, since the other two sources draw none there and
+// their simplified shores would cut GSHHG's lines into dashes.
+const lakes = readSegments(lakesFile).map((lake) => {
+    const ring = lake.points.map(([lon, lat]) => [lon > 180 ? lon - 360 : lon, lat]);
+    const box = [Infinity, Infinity, -Infinity, -Infinity];
+    for (const [lon, lat] of ring) {
+        box[0] = Math.min(box[0], lon); box[1] = Math.min(box[1], lat);
+        box[2] = Math.max(box[2], lon); box[3] = Math.max(box[3], lat);
+    }
+    return { ring, box };
+});
+const inLake = (lon, lat) => lakes.some(({ ring, box }) =>
+    lon >= box[0] && lon <= box[2] && lat >= box[1] && lat <= box[3] &&
+    insideRing(ring, lon, lat));
+
+// GSHHG: a segment is kept when its midpoint lies in neither country, or
+// in one of the large lakes.
 for (const segment of readSegments(gshhgFile)) {
     let run = [];
     const p = segment.points.map(([lon, lat]) => [lon > 180 ? lon - 360 : lon, lat]);
     for (let i = 1; i < p.length; i++) {
         const mid = [(p[i - 1][0] + p[i][0]) / 2, (p[i - 1][1] + p[i][1]) / 2];
-        if (!inUsOrCanada(mid[0], mid[1])) {
+        if (inLake(mid[0], mid[1]) || !inUsOrCanada(mid[0], mid[1])) {
             if (run.length === 0) run.push(p[i - 1]);
             run.push(p[i]);
         } else {

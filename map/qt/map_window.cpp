@@ -15,6 +15,7 @@
 #include "map/qt/map_shortcuts.h"
 #include "map/qt/menu_bar_rows.h"
 #include "map/qt/qt_surface.h"
+#include "viewer/qt/outline_viewer.h"
 #include "print/qt/print_driver.h"
 
 #include <QAction>
@@ -256,7 +257,27 @@ void MapWindow::OnHome() {
     RedrawMap(map_);
     KeepDrawing();
     if (dialog.UseMapChosen())
-        ShowPlaceholder(QStringLiteral("States"));
+        OpenViewer();
+}
+
+void MapWindow::OpenViewer() {
+    if (!viewer_) {
+        viewer_ = new OutlineViewer(settings_, map_.dataDir,
+                                    [this] { HomeTakenFromViewer(); }, this);
+        viewer_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    viewer_->show();
+    viewer_->raise();
+    viewer_->activateWindow();
+}
+
+void MapWindow::HomeTakenFromViewer() {
+    // The map window opens afresh around the new home: all four view items
+    // enabled, the six layers drawn.
+    viewMenu_ = ViewMenuState{};
+    ApplyViewMenu();
+    RedrawMap(map_);
+    KeepDrawing();
 }
 
 void MapWindow::OnStationData() {

@@ -16,6 +16,7 @@
 #include "session/version_info.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -28,6 +29,8 @@ class QPrinter;
 class QUrl;
 
 namespace tavik {
+
+class OutlineViewer;
 
 // What the window asks of the desktop, replaceable so that tests neither
 // wait nor start a browser.
@@ -86,6 +89,10 @@ class MapWindow : public QMainWindow {
     void OnDayNight();
     void OnShowStations();
     void OnHome();
+    // The outline viewer of "Use map", one at a time; a click there sets
+    // home and redraws the map around it.
+    void OpenViewer();
+    void HomeTakenFromViewer();
     void OnStationData();
     void OnGrid();
     void OnChannel();
@@ -111,6 +118,7 @@ class MapWindow : public QMainWindow {
     std::unique_ptr<QPrinter> printer_;
 
     PictureCanvas *canvas_ = nullptr;
+    QPointer<OutlineViewer> viewer_;
     QLabel *label1_ = nullptr;
     QAction *zoomIn_ = nullptr;
     QAction *zoomOut_ = nullptr;

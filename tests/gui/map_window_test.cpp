@@ -1,6 +1,8 @@
 // The map window driven through its menu.
 
 #include "map/qt/map_window.h"
+#include "map/qt/picture_canvas.h"
+#include "viewer/qt/outline_viewer.h"
 #include "map/qt/menu_bar_rows.h"
 #include "modal.h"
 
@@ -318,6 +320,30 @@ TEST_F(MapWindowTest, HomeFromAWCallRedrawsTheMapAroundTheStation) {
     EXPECT_EQ(Answer(Find("mnuGetDistance"), "cmdExit"),
               "Tavik - Get distance");
     EXPECT_EQ(Trace(), kept);
+}
+
+// "Use map" opens the outline viewer; a click there makes the point home
+// and the map window is drawn around it as on opening (the view items all
+// enabled again, the legend keeping the previous home's name).
+TEST_F(MapWindowTest, UseMapOpensTheViewerWhoseClickRedrawsTheMap) {
+    Open();
+    for (int i = 0; i < 7; ++i)
+        Trigger("mnuZoomIn");
+    ASSERT_FALSE(Enabled("mnuZoomIn"));
+    EXPECT_EQ(Answer(Find("mnuHome"), "cmdGetMap"), "Tavik - Get home");
+    auto *viewer = window_->findChild<OutlineViewer *>("frmPlotStates");
+    ASSERT_TRUE(viewer && viewer->isVisible());
+    EXPECT_EQ(viewer->windowTitle(), "Tavik - States");
+    viewer->resize(1200, 900);
+    // Pixel (779, 421) is (7790, 4210) of the viewer: 36.451 N, 84.316 W.
+    QTest::mouseClick(viewer->Canvas(), Qt::LeftButton, {}, QPoint(779, 421));
+    EXPECT_FLOAT_EQ(settings_.homeLatitude, 36.451f);
+    EXPECT_FLOAT_EQ(settings_.homeLongitude, 84.316f);
+    EXPECT_TRUE(Redrawn() && Enabled("mnuZoomIn"));
+    EXPECT_FLOAT_EQ(settings_.scaleFactor, 10000) << "the view stays";
+    EXPECT_EQ(Printed("Home lat: 36.451  Home lon: 84.316"), 1);
+    EXPECT_EQ(Printed("Home:  Dallas TX"), 1);
+    EXPECT_FALSE(viewer->isVisible());
 }
 
 // Print shows the print dialog; the page goes to the chosen PDF file, a

@@ -43,6 +43,14 @@ TEST_F(RenderOptionsTest, BadArgumentsAreRefusedNamingThem) {
              {"--day-night 3 -o a.png", "--day-night"},
              {"--show new,old -o a.png", "new,old"},
              {"--size 15x900 -o a.png", "--size"},
+             // Numbers are finite.
+             {"--scale nan -o a.png", "--scale"},
+             {"--pattern-size inf -o a.png", "--pattern-size"},
+             {"--channel -infinity -o a.png", "--channel"},
+             {"--home NaN,90 -o a.png", "--home"},
+             // The trace may not overwrite the picture.
+             {"--trace a.png -o a.png", "same file a.png"},
+             {"-o x/../a.PNG --trace ./a.PNG", "same file"},
              // An option the mode does not draw is refused, wherever it
              // stands.
              {"--rings --all-stations -o a.png", "--rings does not apply"},

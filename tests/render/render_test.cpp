@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
@@ -120,9 +121,60 @@ TEST_F(RenderTest, ImagesHaveTheRequestedSizeAndOpen) {
     EXPECT_GT(pdf.size(), 1000);
 }
 
+// The viewer's grid, then both outline files in blue as the window draws
+// them on opening: no Cls, the files found without regard to case.
+TEST_F(RenderTest, ViewerDrawsTheGridAndBothOutlineFiles) {
+    ASSERT_EQ(Render({"--viewer", "--trace", "trace.txt", "-o", "v.png"}), 0)
+        << err_.toStdString();
+    EXPECT_TRUE(trace_.startsWith(
+        "\nSetDrawWidth 1\nLine -1100 0 -1100 9000 0xDDDDDD\n"));
+    EXPECT_TRUE(trace_.endsWith(
+        "\nLine 0 1500 12000 1500 0x888888\nSetDrawWidth 2\n"
+        "Line 7700 5500 7700 5500 0xFF0000\nLineTo 7700 5300 0xFF0000\n"
+        "SetDrawWidth 1\nLine 7700 4300 7700 4300 0xFF0000\n"
+        "LineTo 7700 4100 0xFF0000\nLineTo 7860 4100 0xFF0000\n"))
+        << trace_.right(400).toStdString();
+    EXPECT_EQ(QImage(Path("v.png")).size(), QSize(1200, 900));
+    EXPECT_EQ(Render({"--viewer", "--channel", "1340", "-o", "v.png"}), 2);
+}
+
+// The printed page: home at (7000, 5500) in twips, the footer, no Cls; as
+// PDF one landscape page whose texts are text.
+TEST_F(RenderTest, PageIsTheLandscapePrintoutInTwips) {
+    ASSERT_EQ(Render({"--page", "--trace", "trace.txt", "-o", "page.png"}), 0)
+        << err_.toStdString();
+    EXPECT_EQ(QImage(Path("page.png")).size(), QSize(1512, 1152));
+    EXPECT_TRUE(trace_.startsWith("\nSetFontSize 8\nSetDrawWidth 8\n"));
+    QString at = "\n";
+    for (const char *line :
+         {"Circle 7000 5500 50 0x0000FF", "SetDrawWidth 5",
+          "FilledBox 6985 5496 7015 5504 0xFFFFFF", "PrintText WATO",
+          "Line 6984 5500 7016 5500 0x0000FF",
+          "PSet 500 11100 0xFFFFFF\nPrintText Tavik - "
+          "https://oskel-software.example/\nSetDrawWidth 1\n"}) {
+        const int next = trace_.indexOf("\n" + QString(line));
+        EXPECT_GT(next, trace_.indexOf(at)) << line;
+        at = "\n" + QString(line);
+    }
+    EXPECT_FALSE(trace_.contains("\nCls\n"));
+
+    ASSERT_EQ(Render({"--page", "-o", "page.pdf"}), 0);
+    QProcess info, text;
+    info.start("pdfinfo", {Path("page.pdf")});
+    text.start("pdftotext", {Path("page.pdf"), "-"});
+    ASSERT_TRUE(info.waitForFinished() && text.waitForFinished());
+    const QString pages = info.readAllStandardOutput();
+    EXPECT_TRUE(pages.contains(QRegularExpression("Pages: +1\n")) &&
+                pages.contains("Page size:       1134 x 864 pts"))
+        << pages.toStdString();
+    EXPECT_TRUE(text.readAllStandardOutput().contains("Home city: Oak Ridge TN"));
+    EXPECT_EQ(Render({"--page", "--rings", "-o", "page.png"}), 2);
+}
+
 TEST_F(RenderTest, BadArgumentsGiveOneUsageLineAndStatus2) {
     for (const QStringList &args : {QStringList{},
                                     {"--channel", "abc", "-o", "map.png"},
+                                    {"--trace", "map.png", "-o", "map.png"},
                                     {"-o", "map.gif"}}) {
         SCOPED_TRACE(args.join(' ').toStdString());
         EXPECT_EQ(Render(args), 2);

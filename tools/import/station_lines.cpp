@@ -5,6 +5,7 @@
 #include "tools/import/import_text.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 
 namespace tavik::import {
@@ -28,14 +29,17 @@ std::string Padded(std::string_view text, std::size_t width,
 const char *ArrayProblem(const std::vector<OutputTower> &towers) {
     if (towers.size() > kMaxTowerLines)
         return "more than 12 towers";
-    float strongest = 0;
+    double strongest = 0;
     for (const OutputTower &t : towers) {
         for (double v : {t.fieldRatio, t.height, t.phase, t.spacing,
                          t.orientation})
             if (!CompactNumber(v, kTowerDecimals))
                 return "a tower value beyond the program's number range";
+        // The ratio as written and read back by the program.
         strongest = std::max(
-            strongest, std::stof(*CompactNumber(t.fieldRatio, kTowerDecimals)));
+            strongest,
+            std::strtod(CompactNumber(t.fieldRatio, kTowerDecimals)->c_str(),
+                        nullptr));
     }
     if (!towers.empty() && !(strongest > 0))
         return "no field ratio above 0";

@@ -98,6 +98,8 @@ const std::vector<BorderProbe> &WellKnownBorders() {
          105.0f},
         {"STATES.dat", "Nunavut-Manitoba, 60 N", 60.0f, 98.0f},
         {"STATES.dat", "Ontario-Quebec, 79.52 W", 50.0f, 79.52f},
+        {"STATES.dat", "Quebec-Newfoundland and Labrador, 52 N", 52.0f,
+         60.0f},
         // Mexican states
         {"STATES.dat", "Baja California-Baja California Sur, 28 N", 28.0f,
          113.5f},
@@ -114,6 +116,8 @@ const std::vector<BorderProbe> &WellKnownBorders() {
         {"REGION2.dat", "USA-Mexico, 31.78 N", 31.78f, 107.5f},
         {"REGION2.dat", "USA-Mexico, 108.21 W", 31.5f, 108.21f},
         {"REGION2.dat", "California-Baja California", 32.62f, 116.0f},
+        {"REGION2.dat", "Mexico-Guatemala, 17.82 N", 17.82f, 90.0f},
+        {"REGION2.dat", "Belize-Guatemala, 89.2 W", 16.5f, 89.18f},
     };
     return probes;
 }
