@@ -52,8 +52,10 @@ OutlineViewer::OutlineViewer(SessionSettings &settings,
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
     resize(canvas_->sizeHint());
 
-    // Drawn once, before the window takes input.
+    // Drawn once, before the window takes input; then the window's own font
+    // size for the readout, whose four texts stand 2000 to 2700 units apart.
     DrawOutlineView(picture_.Surface(), dataDir);
+    picture_.Surface().SetFontSize(kReadoutPoints);
     picture_.Keep();
     outlineDrawing_ = picture_.Ops();
 }

@@ -25,6 +25,8 @@ class OutlineViewer : public QWidget {
     // places it; its size is this window's own).
     static constexpr float kReturnLeft = 300, kReturnTop = 7100;
     static constexpr float kReturnWidth = 1500, kReturnHeight = 400;
+    // The window's font size, in which the readout is written.
+    static constexpr float kReadoutPoints = 8;
     // Readouts kept before the picture is compacted to its outline drawing
     // and the last readout, so that moving the mouse for hours costs no
     // memory.
