@@ -4,6 +4,7 @@
 #include "app/render_options.h"
 
 #include "map/map_layers.h"
+#include "map/station_pattern.h"
 #include "print/page.h"
 #include "viewer/outline_view.h"
 
@@ -37,6 +38,14 @@ void DrawViewer(const RenderJob &job) {
     DrawOutlineView(job.surface, job.dataDir);
 }
 
+// The station data window after a click on the first row, of an empty
+// search of the channel, whose call sign is the mode's value.
+void DrawStationPattern(const RenderJob &job) {
+    ShowStationPatternOf(job.surface, job.messages, job.dataDir,
+                         job.settings.channelKHz, job.settings.Flags(),
+                         job.options.modeValue);
+}
+
 } // namespace
 
 const std::vector<RenderMode> &RenderModes() {
@@ -61,6 +70,11 @@ const std::vector<RenderMode> &RenderModes() {
          "the outline viewer: its latitude/longitude grid and both outline "
          "files",
          12000, 9000, {}, DrawViewer},
+        {"--station-pattern", "CALL",
+         "the station data window's pattern display for the first station "
+         "listed with that call sign (any letter case)",
+         kStationDataWidth, kStationDataHeight, {"--channel", "--show"},
+         DrawStationPattern},
     };
     return modes;
 }

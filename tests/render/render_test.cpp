@@ -171,6 +171,32 @@ TEST_F(RenderTest, PageIsTheLandscapePrintoutInTwips) {
     EXPECT_EQ(Render({"--page", "--rings", "-o", "page.png"}), 2);
 }
 
+// The station data window's display for a call sign of the session's
+// channel, in any letter case: a click's picture on its 9000 x 9000 units.
+TEST_F(RenderTest, StationPatternIsTheGetDataDisplayOfTheNamedStation) {
+    ASSERT_EQ(Render({"--station-pattern", "wato", "--trace", "trace.txt",
+                      "-o", "s.png"}),
+              0)
+        << err_.toStdString();
+    EXPECT_EQ(QImage(Path("s.png")).size(), QSize(900, 900));
+    EXPECT_TRUE(trace_.startsWith("\nFilledBox 4000 4500 8000 8500 0xFFFFFF\n"
+                                  "Cls\nLine 6000 6200 6000 4320 0xDDDDDD\n"));
+    EXPECT_TRUE(trace_.contains("\nCircle 6000 6495 50 0x0000FF\n"
+                                "Line 6000 4515 6000 4515 0x0000AA\n"));
+    EXPECT_TRUE(trace_.endsWith("\nPrintText Nighttime\n"));
+
+    EXPECT_EQ(Render({"--station-pattern", "WXYZ", "--trace", "trace.txt",
+                      "-o", "s.png"}),
+              0);
+    EXPECT_EQ(err_, "tavik-render: No station WXYZ in the list of 1340 kHz\n");
+    EXPECT_EQ(Render({"--station-pattern", "WATO", "--channel", "1350",
+                      "-o", "s.png"}),
+              0);
+    EXPECT_EQ(err_, "tavik-render: There is no data for 1350\n");
+    EXPECT_EQ(Render({"--station-pattern", "WATO", "--rings", "-o", "s.png"}),
+              2);
+}
+
 TEST_F(RenderTest, BadArgumentsGiveOneUsageLineAndStatus2) {
     for (const QStringList &args : {QStringList{},
                                     {"--channel", "abc", "-o", "map.png"},
