@@ -352,7 +352,10 @@ TEST_F(MapWindowTest, PrintGoesThroughThePrintDialog) {
         ClickButton(dialog, "Cancel");
     });
     Trigger("mnuPrint");
-    EXPECT_EQ(boxTitle + ": " + boxText, "Printer Error: Printing was cancelled.");
+    EXPECT_EQ(boxTitle + ": " + boxText,
+              "Printer Error: Printing was cancelled.");
+    EXPECT_EQ(window_->Printer().pageLayout().orientation(),
+              QPageLayout::Portrait);
     EXPECT_EQ(Trace(), before);
     EXPECT_TRUE(messages_.shown.empty());
 }
