@@ -6,6 +6,7 @@
 #include "map/map_layers.h"
 #include "map/station_pattern.h"
 #include "print/page.h"
+#include "session/startup.h"
 #include "viewer/outline_view.h"
 
 namespace tavik {
@@ -30,6 +31,14 @@ void DrawAllStations(const RenderJob &job) {
 void DrawPage(const RenderJob &job) {
     MapContext page = MapOf(job);
     DrawPrintedPage(page);
+}
+
+// The start-up window's picture on the screen it is laid out for; its labels
+// and logo are painted over it by the renderer (not traced).
+void DrawStartup(const RenderJob &job) {
+    DrawStartupGradient(job.surface, StartupScreen{});
+    InitGlobals(job.settings);
+    DrawStartupPlot(job.surface, job.settings, job.dataDir);
 }
 
 // The outline viewer's picture as its window draws it on opening, on a
@@ -60,6 +69,11 @@ const std::vector<RenderMode> &RenderModes() {
         {"--all-stations", "",
          "every station of every channel over the outlines", 12000, 9000,
          {"--home", "--scale", "--show"}, DrawAllStations},
+        {"--startup", "",
+         "the start-up window: gradient, labels, logo and the session "
+         "channel's patterns", 12000, 9000,
+         {"--channel", "--home", "--scale", "--pattern-size", "--show"},
+         DrawStartup},
         {"--page", "",
          "the printed map: one landscape page in twips, 10.5 x 8 inches",
          kPageAreaWidth, kPageAreaHeight,
