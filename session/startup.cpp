@@ -85,11 +85,6 @@ LogoSlide LogoSlide::AtRest() {
     return logo;
 }
 
-DistanceBearing StartupGreatCircle(float lat1, float lon1West, float lon2East,
-                                   float lat2) {
-    return GreatCircle(lat1, lon1West, lon2East, lat2, kStartupKmPerDegree);
-}
-
 void DrawStartupPlot(DrawingSurface &surface, SessionSettings &settings,
                      const std::string &dataDir) {
     const float channel = settings.channelKHz;

@@ -70,11 +70,9 @@ struct LogoSlide {
     static LogoSlide AtRest();
 };
 
-// StartupGreatCircle: the map's great circle at 111.1234 km per degree of
-// arc, the measure the start-up plot places its stations with
-// (kStartupPlacement).
-DistanceBearing StartupGreatCircle(float lat1, float lon1West, float lon2East,
-                                   float lat2);
+// StartupGreatCircle is the map's GreatCircle at 111.1234 km per degree of
+// arc (kStartupKmPerDegree): the measure kStartupPlacement places the
+// start-up plot's stations with.
 
 // DrawStartupPattern is DrawPattern in this style: one station's pattern on
 // the start-up window, 360 points one a degree, radius scaleFactor *
