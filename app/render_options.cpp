@@ -1,6 +1,9 @@
 #include "app/render_options.h"
 
+#include "core/number_text.h"
+
 #include <algorithm>
+#include <climits>
 #include <charconv>
 #include <cmath>
 #include <filesystem>
@@ -15,36 +18,23 @@ namespace {
 constexpr int kMinPixels = 16;
 constexpr int kMaxPixels = 8192;
 
-// A whole decimal number, nothing before or after it; locale-independent.
-bool ParseFloat(std::string_view text, float &value) {
-    if (text.empty())
-        return false;
-    if (text.front() == '+')
-        text.remove_prefix(1);
-    float v = 0;
-    const char *end = text.data() + text.size();
-    auto [ptr, ec] = std::from_chars(text.data(), end, v);
-    if (ec != std::errc() || ptr != end || !std::isfinite(v))
-        return false;
-    value = v;
-    return true;
-}
-
 bool ParseInt(std::string_view text, int &value) {
-    int v = 0;
-    const char *end = text.data() + text.size();
-    auto [ptr, ec] = std::from_chars(text.data(), end, v);
-    if (text.empty() || ec != std::errc() || ptr != end)
+    const std::optional<long> v = ParseStrictWhole(text);
+    if (!v || *v < INT_MIN || *v > INT_MAX)
         return false;
-    value = v;
+    value = static_cast<int>(*v);
     return true;
 }
 
+// A value of single precision within low..high.
 bool ParseInRange(std::string_view text, float low, float high, float &value) {
-    float v = 0;
-    if (!ParseFloat(text, v) || v < low || v > high)
+    const std::optional<double> v = ParseStrictNumber(text);
+    if (!v)
         return false;
-    value = v;
+    const float single = static_cast<float>(*v);
+    if (!(single >= low && single <= high))
+        return false;
+    value = single;
     return true;
 }
 
