@@ -6,6 +6,7 @@
 #include "map/qt/qt_surface.h"
 #include "map/recording_surface.h"
 #include "map/kept_picture.h"
+#include "session/qt/startup_controls.h"
 #include "session/session_settings.h"
 
 #include <QGuiApplication>
@@ -15,6 +16,7 @@
 #include <QSvgGenerator>
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -39,13 +41,38 @@ class StderrMessages : public tavik::MessageSink {
     tavik::RecordingSurface &drawing_;
 };
 
+// What a window shows over its picture that is not drawing operations
+// (controls, pictures), painted over the replayed picture by the mode of
+// that window's flag; it is in the image but not in the trace.
+using Overlay = void (*)(QPainter &painter, double pixelsPerUnit);
+
+void PaintStartupOverlay(QPainter &painter, double pixelsPerUnit) {
+    tavik::PaintStartupLabelsAndLogo(painter, pixelsPerUnit,
+                                     tavik::LogoSlide::AtRest());
+}
+
+const struct {
+    const char *flag;
+    Overlay paint;
+} kOverlays[] = {{"--startup", PaintStartupOverlay}};
+
+Overlay OverlayOf(const tavik::RenderMode &mode) {
+    for (const auto &overlay : kOverlays)
+        if (std::strcmp(overlay.flag, mode.flag) == 0)
+            return overlay.paint;
+    return nullptr;
+}
+
 void ReplayAll(const std::vector<DrawOp> &ops, QPaintDevice &device,
-               QSizeF logicalSize, double unitsPerPenDot) {
+               QSizeF logicalSize, double unitsPerPenDot,
+               Overlay overlay) {
     tavik::QtSurface surface(device, logicalSize);
     if (unitsPerPenDot > 0)
         surface.UsePrinterDots(unitsPerPenDot);
     for (const DrawOp &op : ops)
         tavik::Replay(op, surface);
+    if (overlay)
+        surface.PaintOver(overlay);
     surface.End();
 }
 
@@ -56,12 +83,13 @@ bool WriteImage(const std::vector<DrawOp> &ops, const RenderOptions &options) {
     const QSize size(options.width, options.height);
     const QSizeF logical(options.mode->logicalWidth,
                          options.mode->logicalHeight);
+    const Overlay overlay = OverlayOf(*options.mode);
     const double dot = options.mode->unitsPerPenDot;
     switch (options.format) {
     case ImageFormat::Png: {
         QImage image(size, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::white);
-        ReplayAll(ops, image, logical, dot);
+        ReplayAll(ops, image, logical, dot, overlay);
         if (!image.save(&file, "PNG"))
             return false;
         break;
@@ -73,7 +101,7 @@ bool WriteImage(const std::vector<DrawOp> &ops, const RenderOptions &options) {
         svg.setViewBox(QRect(QPoint(0, 0), size));
         svg.setResolution(96);
         svg.setTitle(QStringLiteral("Tavik map"));
-        ReplayAll(ops, svg, logical, dot);
+        ReplayAll(ops, svg, logical, dot, overlay);
         break;
     }
     case ImageFormat::Pdf: {
@@ -85,7 +113,7 @@ bool WriteImage(const std::vector<DrawOp> &ops, const RenderOptions &options) {
             QPageSize::Point));
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
         pdf.setTitle(QStringLiteral("Tavik map"));
-        ReplayAll(ops, pdf, logical, dot);
+        ReplayAll(ops, pdf, logical, dot, overlay);
         break;
     }
     }

@@ -2,17 +2,15 @@
 
 #include "core/number_text.h"
 #include "dialogs/message_box.h"
-#include "map/qt/qt_surface.h"
+#include "map/qt/picture_canvas.h"
 #include "map/station_pattern.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPainter>
 #include <QPushButton>
 #include <QStyle>
-
-#include <algorithm>
+#include <QVBoxLayout>
 
 namespace tavik {
 
@@ -22,19 +20,15 @@ namespace {
 // height) and their font size in points. Label5 and cmdExit keep the tops
 // the window has always given them; the list grows down from kListTop.
 constexpr float kLeft = 300;
+constexpr float kListLeft = 150; // the header and the list: 87 columns
 constexpr float kListTop = 1140;
-constexpr float kListWidth = 8400;
+constexpr float kListWidth = 8700;
 constexpr float kLabel4Top = 3870;
 constexpr float kExitTop = 4800;
 constexpr float kLabel5Top = 5374;
 constexpr float kFontPoints = 8;
 // Before the first search the list has the height of a full one.
 constexpr int kFirstListHeight = 2700;
-
-// The property that holds a control's place in units (a QRectF) and font
-// size in points (a qreal).
-constexpr const char *kUnits = "tavikUnits";
-constexpr const char *kPoints = "tavikPoints";
 
 QFont Courier() {
     QFont font(QStringLiteral("Courier New"));
@@ -43,10 +37,12 @@ QFont Courier() {
     return font;
 }
 
-// Device-independent pixels per unit for a widget of this size.
-qreal ScaleFor(QSize size) {
-    return std::min(size.width() / qreal(kStationDataWidth),
-                    size.height() / qreal(kStationDataHeight));
+// Puts `widget` at (x, y, width, height) in the window's units, with a font
+// of 8 points at the window's scale.
+template <class W> W *Place(W *widget, float x, float y, float w, float h) {
+    widget->setProperty(PictureCanvas::kLogicalGeometry, QRectF(x, y, w, h));
+    widget->setProperty(PictureCanvas::kLogicalFontPoints, qreal(kFontPoints));
+    return widget;
 }
 
 } // namespace
@@ -59,20 +55,25 @@ StationDataDialog::StationDataDialog(const SessionSettings &settings,
     setObjectName(QStringLiteral("frmGetStationData"));
     setWindowTitle(QStringLiteral("Tavik - Get data"));
     setModal(true);
-    setAttribute(Qt::WA_OpaquePaintEvent);
+    canvas_ = new PictureCanvas(
+        picture_, QSizeF(kStationDataWidth, kStationDataHeight), this);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(canvas_);
+    QWidget *const on = canvas_; // the controls' parent
 
-    auto *label1 = new QLabel(QStringLiteral("Look for"), this);
+    auto *label1 = new QLabel(QStringLiteral("Look for"), on);
     label1->setObjectName(QStringLiteral("Label1"));
-    Place(label1, kLeft, 170, 1000, 300, kFontPoints);
+    Place(label1, kLeft, 170, 1000, 300);
 
-    txtGetData_ = new QLineEdit(this);
+    txtGetData_ = new QLineEdit(on);
     txtGetData_->setObjectName(QStringLiteral("txtGetData"));
-    Place(txtGetData_, 1300, 120, 2400, 380, kFontPoints);
+    Place(txtGetData_, 1300, 120, 2400, 380);
 
-    auto *getData = new QPushButton(QStringLiteral("Get data"), this);
+    auto *getData = new QPushButton(QStringLiteral("Get data"), on);
     getData->setObjectName(QStringLiteral("cmdGetData"));
     getData->setDefault(true);
-    Place(getData, 3900, 100, 1500, 420, kFontPoints);
+    Place(getData, 3900, 100, 1500, 420);
     connect(getData, &QPushButton::clicked, this,
             &StationDataDialog::RunSearch);
 
@@ -80,11 +81,11 @@ StationDataDialog::StationDataDialog(const SessionSettings &settings,
         QStringLiteral("in the ") +
             QString::fromStdString(ShortestText(settings_.channelKHz)) +
             QStringLiteral(" datafile (examples:  call, city or state)"),
-        this);
+        on);
     label2->setObjectName(QStringLiteral("Label2"));
-    Place(label2, kLeft, 580, 6000, 300, kFontPoints);
+    Place(label2, kLeft, 580, 6000, 300);
 
-    auto *label3 = new QLabel(QString::fromLatin1(kSearchHeader), this);
+    auto *label3 = new QLabel(QString::fromLatin1(kSearchHeader), on);
     // The header's text starts where the rows' text starts in the list.
     label3->setIndent(
         style()->pixelMetric(QStyle::PM_DefaultFrameWidth) +
@@ -95,13 +96,13 @@ StationDataDialog::StationDataDialog(const SessionSettings &settings,
     QPalette grey = label3->palette();
     grey.setColor(QPalette::Window, QColor(240, 240, 240));
     label3->setPalette(grey);
-    Place(label3, kLeft, 900, kListWidth, 240, kFontPoints);
+    Place(label3, kListLeft, 900, kListWidth, 240);
 
-    lstGetData_ = new QListWidget(this);
+    lstGetData_ = new QListWidget(on);
     lstGetData_->setObjectName(QStringLiteral("lstGetData"));
     lstGetData_->setFont(Courier());
     lstGetData_->setUniformItemSizes(true);
-    Place(lstGetData_, kLeft, kListTop, kListWidth, listHeight_, kFontPoints);
+    Place(lstGetData_, kListLeft, kListTop, kListWidth, float(listHeight_));
     connect(lstGetData_, &QListWidget::itemClicked, this,
             [this](QListWidgetItem *item) {
                 RowClicked(lstGetData_->row(item) + 1);
@@ -114,77 +115,34 @@ StationDataDialog::StationDataDialog(const SessionSettings &settings,
     label4_ = new QLabel(
         QStringLiteral(
             "Click on a line in the list to see that station's pattern"),
-        this);
+        on);
     label4_->setObjectName(QStringLiteral("Label4"));
-    Place(label4_, kLeft, kLabel4Top, 6000, 300, kFontPoints);
+    Place(label4_, kLeft, kLabel4Top, 6000, 300);
     label4_->hide();
 
-    auto *exit = new QPushButton(QStringLiteral("Return"), this);
+    auto *exit = new QPushButton(QStringLiteral("Return"), on);
     exit->setObjectName(QStringLiteral("cmdExit"));
     exit->setAutoDefault(false);
-    Place(exit, kLeft, kExitTop, 1500, 420, kFontPoints);
+    Place(exit, kLeft, kExitTop, 1500, 420);
     connect(exit, &QPushButton::clicked, this, &QDialog::accept);
 
     label5_ = new QLabel(
         QStringLiteral(
             "Patterns are individually resized to fill the plotting area"),
-        this);
+        on);
     label5_->setObjectName(QStringLiteral("Label5"));
     label5_->setWordWrap(true);
     label5_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Place(label5_, kLeft, kLabel5Top, 2900, 600, kFontPoints);
+    Place(label5_, kLeft, kLabel5Top, 2900, 600);
     label5_->hide();
 
     txtGetData_->setFocus();
-    resize(sizeHint());
+    // 13 units a pixel: a little larger than the 15 twips a pixel the layout
+    // was made for, so that the list stays readable.
+    resize(qRound(kStationDataWidth / 13), qRound(kStationDataHeight / 13));
 }
 
 StationDataDialog::~StationDataDialog() = default;
-
-QSize StationDataDialog::sizeHint() const {
-    // 13 units a pixel: a little larger than the 15 twips a pixel the layout
-    // was made for, so the list stays readable.
-    return QSize(qRound(kStationDataWidth / 13), qRound(kStationDataHeight / 13));
-}
-
-QWidget *StationDataDialog::Place(QWidget *widget, float x, float y,
-                                  float width, float height, float points) {
-    widget->setProperty(kUnits, QRectF(x, y, width, height));
-    widget->setProperty(kPoints, qreal(points));
-    return widget;
-}
-
-void StationDataDialog::PlaceControls() {
-    const qreal s = ScaleFor(size());
-    for (QObject *child : children()) {
-        auto *widget = qobject_cast<QWidget *>(child);
-        if (!widget || !child->property(kUnits).isValid())
-            continue;
-        const QRectF r = child->property(kUnits).toRectF();
-        widget->setGeometry(
-            QRectF(r.x() * s, r.y() * s, r.width() * s, r.height() * s)
-                .toAlignedRect());
-        QFont font = widget->font();
-        const qreal px = child->property(kPoints).toReal() * 20 * s;
-        font.setPixelSize(std::max(4, qRound(px)));
-        widget->setFont(font);
-    }
-}
-
-void StationDataDialog::resizeEvent(QResizeEvent *event) {
-    QDialog::resizeEvent(event);
-    PlaceControls();
-}
-
-void StationDataDialog::paintEvent(QPaintEvent *) {
-    {
-        QPainter painter(this);
-        painter.fillRect(rect(), Qt::white);
-    }
-    QtSurface surface(*this, QSizeF(kStationDataWidth, kStationDataHeight));
-    picture_.ReplayFrom(0, surface);
-    surface.End();
-}
 
 void StationDataDialog::RunSearch() {
     lstGetData_->clear();
@@ -197,8 +155,8 @@ void StationDataDialog::RunSearch() {
         return;
     label4_->show();
     listHeight_ = SearchListHeight(static_cast<int>(search_.rows.size()));
-    Place(lstGetData_, kLeft, kListTop, kListWidth, listHeight_, kFontPoints);
-    PlaceControls();
+    Place(lstGetData_, kListLeft, kListTop, kListWidth, float(listHeight_));
+    canvas_->PlaceChildren();
 }
 
 void StationDataDialog::RowClicked(int k) {
@@ -209,7 +167,7 @@ void StationDataDialog::RowClicked(int k) {
                        settings_.Flags(), *row);
     picture_.Keep();
     label5_->show();
-    update();
+    canvas_->update();
 }
 
 } // namespace tavik

@@ -3,13 +3,12 @@
 // for any text, lists the matching stations as fixed-width rows, and draws
 // the pattern of a clicked row, enlarged, on the window's own surface.
 //
-// The window is one drawing space of 9000 x 9000 units, fitted to the window
-// keeping its aspect; the controls sit at fixed places in those units and
-// their fonts grow with them. The picture is kept as the drawing operations
-// since its last Cls and painted again at every size.
+// The window is one drawing space of 9000 x 9000 units, a PictureCanvas
+// that fits it to the window keeping its aspect; the controls sit on it at
+// fixed places in those units and their fonts grow with them. The picture is
+// a KeptPicture, painted again crisp at every size.
 
 #include "core/messages.h"
-#include "map/recording_surface.h"
 #include "map/kept_picture.h"
 #include "session/session_settings.h"
 #include "stations/station_search.h"
@@ -24,6 +23,8 @@ class QListWidget;
 class QPushButton;
 
 namespace tavik {
+
+class PictureCanvas;
 
 class StationDataDialog : public QDialog {
     Q_OBJECT
@@ -40,19 +41,9 @@ class StationDataDialog : public QDialog {
     // The list's height in drawing units, as the last search set it.
     int ListHeight() const { return listHeight_; }
 
-    QSize sizeHint() const override;
-
-  protected:
-    void resizeEvent(QResizeEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
-
   private:
     void RunSearch();
     void RowClicked(int k);
-    // Places every control at its units and scales the fonts.
-    void PlaceControls();
-    QWidget *Place(QWidget *widget, float x, float y, float width,
-                   float height, float points);
 
     const SessionSettings &settings_;
     MessageSink &messages_;
@@ -60,6 +51,8 @@ class StationDataDialog : public QDialog {
     StationSearch search_;
     int listHeight_;
     KeptPicture picture_;
+
+    PictureCanvas *canvas_ = nullptr;
 
     QLineEdit *txtGetData_ = nullptr;
     QListWidget *lstGetData_ = nullptr;

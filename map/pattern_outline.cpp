@@ -25,33 +25,43 @@ float PatternStyle::SizeFactor(std::string_view hours) const {
     return 1.03f;
 }
 
+int PatternOutlinePoints(const PatternTable &table, float x0, float y0,
+                         std::string_view hours, float patternSize,
+                         float scaleFactor, const PatternStyle &style,
+                         MapPoint *points) {
+    if (style.points <= 0 || style.points > kMostPatternPoints ||
+        style.stepDeg < 0 || (style.points - 1) * style.stepDeg > 360)
+        return 0;
+    const float k = style.SizeFactor(hours);
+    const double degPerRad = DegPerRad();
+    for (int i = 0; i < style.points; ++i) {
+        const int a = i * style.stepDeg;
+        const float rho = patternSize * k * scaleFactor *
+                          table[static_cast<std::size_t>(a)];
+        const float x = static_cast<float>(x0 + rho * std::sin(a / degPerRad));
+        const float y = static_cast<float>(y0 - rho * std::cos(a / degPerRad));
+        if (std::isnan(x) || std::isnan(y))
+            return 0;
+        points[i] = style.clamp ? MapPoint{ClampToMap(x), ClampToMap(y)}
+                                : MapPoint{x, y};
+    }
+    return style.points;
+}
+
 void DrawPattern(DrawingSurface &surface, const PatternTable &table, float x0,
                  float y0, std::string_view hours, int16_t dayNightMode,
                  float patternSize, float scaleFactor,
                  const PatternStyle &style) {
-    // One point a degree at most: the table holds 361 values.
-    constexpr int kMostPoints = 361;
-    if (!PatternModeAllows(dayNightMode, hours) || style.points <= 0 ||
-        style.points > kMostPoints || style.stepDeg < 0 ||
-        (style.points - 1) * style.stepDeg > 360)
+    if (!PatternModeAllows(dayNightMode, hours))
         return;
-    const float k = style.SizeFactor(hours);
-    const double degPerRad = DegPerRad();
-
-    MapPoint points[kMostPoints];
-    for (int i = 0; i < style.points; ++i) {
-        const int a = i * style.stepDeg;
-        const float rho = patternSize * k * scaleFactor * table[static_cast<std::size_t>(a)];
-        const float x = static_cast<float>(x0 + rho * std::sin(a / degPerRad));
-        const float y = static_cast<float>(y0 - rho * std::cos(a / degPerRad));
-        if (std::isnan(x) || std::isnan(y))
-            return;
-        points[i] = style.clamp ? MapPoint{ClampToMap(x), ClampToMap(y)}
-                                : MapPoint{x, y};
-    }
+    MapPoint points[kMostPatternPoints];
+    const int count = PatternOutlinePoints(table, x0, y0, hours, patternSize,
+                                           scaleFactor, style, points);
+    if (count == 0)
+        return;
     if (style.penWidth > 0)
         surface.SetDrawWidth(style.penWidth);
-    DrawPolyline(surface, points, static_cast<std::size_t>(style.points),
+    DrawPolyline(surface, points, static_cast<std::size_t>(count),
                  style.colours.For(hours), true);
 }
 

@@ -8,6 +8,7 @@
 //
 //   constexpr PatternStyle kPage{360, 1, false, kLegendColours, false, 0};
 
+#include "core/geodesy.h"
 #include "map/drawing_surface.h"
 #include "map/palette.h"
 #include "stations/pattern.h"
@@ -38,6 +39,17 @@ struct PatternStyle {
 // The channel plot's: 180 points every 2 degrees, sized and coloured by
 // hours, clamped, in the surface's pen width.
 constexpr PatternStyle kChannelPlotPattern{};
+
+// Most points an outline has: the table holds 361 values.
+constexpr int kMostPatternPoints = 361;
+
+// The outline's points as DrawPattern places them, into `points` (room for
+// kMostPatternPoints), without the mode gate. Returns how many: 0 when the
+// style asks for more than the table holds or a point is not a number.
+int PatternOutlinePoints(const PatternTable &table, float x0, float y0,
+                         std::string_view hours, float patternSize,
+                         float scaleFactor, const PatternStyle &style,
+                         MapPoint *points);
 
 // The outline around (x0, y0): for each point a = k * stepDeg, radius
 // rho = patternSize * k(hours) * scaleFactor * E[a], at

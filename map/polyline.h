@@ -25,4 +25,21 @@ inline void DrawPolyline(DrawingSurface &surface, const MapPoint *points,
         surface.LineTo(points[0].x, points[0].y, colour);
 }
 
+// The same with each piece in its own colour: `colourOf(point)` for the
+// piece that ends at that point (the first point's for the Line that starts
+// the polyline and for the LineTo that closes it).
+template <class ColourOf>
+void DrawPolylineColouredByEnd(DrawingSurface &surface, const MapPoint *points,
+                               std::size_t count, ColourOf colourOf,
+                               bool closed) {
+    if (count == 0)
+        return;
+    surface.Line(points[0].x, points[0].y, points[0].x, points[0].y,
+                 colourOf(points[0]));
+    for (std::size_t i = 1; i < count; ++i)
+        surface.LineTo(points[i].x, points[i].y, colourOf(points[i]));
+    if (closed)
+        surface.LineTo(points[0].x, points[0].y, colourOf(points[0]));
+}
+
 } // namespace tavik

@@ -2,6 +2,10 @@
 
 #include "core/geodesy.h"
 #include "core/number_text.h"
+#include "map/legend.h"
+#include "map/palette.h"
+#include "map/pattern_outline.h"
+#include "map/polyline.h"
 #include "stations/station_search.h"
 
 #include <algorithm>
@@ -46,16 +50,15 @@ MapPoint AtBearing(const SinCos &d, float radius) {
     return {kCentreX + radius * d.s, kCentreY - radius * d.c};
 }
 
-// The hours colour of the pattern; the legend shows a darker unlimited red.
-Color PatternColour(std::string_view hours) {
-    if (hours == "N")
-        return kBlack;
-    if (hours == "C")
-        return 0xCCCC11; // (17, 204, 204) RGB
-    if (hours == "D")
-        return 0x119911; // (17, 153, 17) RGB
-    return 0x0000AA;     // (170, 0, 0) RGB
-}
+// The pattern's colours; the legend shows the map legend's shades.
+constexpr HoursColours kStationDataColours{kBlack, 0xCCCC11, 0x119911,
+                                           0x0000AA};
+// The pattern: 180 points every second degree; its enlargement: one a
+// degree. Neither is sized by hours nor clamped: the window's scale decides.
+constexpr PatternStyle kStationDataPattern{180, 2, false, kStationDataColours,
+                                           false, 0};
+constexpr PatternStyle kStationDataEnlarged{360, 1, false,
+                                            kStationDataColours, false, 0};
 
 bool InsideSquare(MapPoint p) {
     return p.x >= kSquareLeft && p.x <= kSquareRight && p.y >= kSquareTop &&
@@ -84,22 +87,6 @@ float PatternExtent(const PatternTable &table) {
                     std::max(std::fabs(minY), std::fabs(maxY)));
 }
 
-// A closed line through the points every `step` degrees at radius
-// scale * P(a): the first point is a Line to itself, the rest LineTo, closed
-// by a LineTo the first point; each piece in the colour `colourAt` gives its
-// end point.
-template <class ColourAt>
-void DrawClosedSweep(DrawingSurface &surface, const PatternTable &table,
-                     float scale, int step, ColourAt colourAt) {
-    const MapPoint first = AtBearing(SinCosDeg(0), scale * table[0]);
-    surface.Line(first.x, first.y, first.x, first.y, colourAt(first));
-    for (int a = step; a < 360; a += step) {
-        const MapPoint p = AtBearing(SinCosDeg(a), scale * table[a]);
-        surface.LineTo(p.x, p.y, colourAt(p));
-    }
-    surface.LineTo(first.x, first.y, colourAt(first));
-}
-
 void PrintAt(DrawingSurface &surface, float x, float y, std::string_view text) {
     surface.PSet(x, y, kWhite);
     surface.PrintText(text);
@@ -117,10 +104,11 @@ void DrawBearingLabels(DrawingSurface &surface) {
     for (int a = 0; a < 360; a += 30) {
         const MapPoint p = AtBearing(SinCosDeg(a), kLabelRadius);
         surface.FilledBox(p.x - 165, p.y - 120, p.x + 210, p.y + 165, kWhite);
-        // A number prints with its sign blank before it and one blank after.
-        const std::string digits = std::to_string(a);
-        const float length = static_cast<float>(digits.size() + 1);
-        PrintAt(surface, p.x - 45 * length, p.y - 105, " " + digits + " ");
+        // A number prints with its sign blank before it and one blank after;
+        // the text is moved left 45 units a character, sign blank included.
+        const std::string number = SignedNumberText(static_cast<float>(a));
+        const float length = static_cast<float>(number.size());
+        PrintAt(surface, p.x - 45 * length, p.y - 105, number + " ");
     }
 }
 
@@ -141,12 +129,19 @@ bool DrawStationPatternDisplay(DrawingSurface &surface,
     const float m = table ? PatternExtent(*table) : 0.0f;
     const bool drawn = std::isfinite(m) && m > 0;
     if (drawn) {
-        const Color colour = PatternColour(hours);
-        DrawClosedSweep(surface, *table, kPatternExtent / m, 2,
-                        [colour](MapPoint) { return colour; });
-        DrawClosedSweep(surface, *table, kEnlargedScale / m, 1, [](MapPoint p) {
-            return InsideSquare(p) ? kEnlargedColour : kWhite;
-        });
+        DrawPattern(surface, *table, kCentreX, kCentreY, hours, 0,
+                    kPatternExtent / m, 1, kStationDataPattern);
+        MapPoint points[kMostPatternPoints];
+        const int count =
+            PatternOutlinePoints(*table, kCentreX, kCentreY, hours,
+                                 kEnlargedScale / m, 1, kStationDataEnlarged,
+                                 points);
+        DrawPolylineColouredByEnd(
+            surface, points, static_cast<std::size_t>(count),
+            [](MapPoint p) {
+                return InsideSquare(p) ? kEnlargedColour : kWhite;
+            },
+            true);
     }
 
     surface.FilledBox(3400, kSquareTop, kSquareLeft, kSquareBottom, kWhite);
@@ -162,20 +157,10 @@ bool DrawStationPatternDisplay(DrawingSurface &surface,
 
 void DrawStationDataLegend(DrawingSurface &surface) {
     surface.FilledBox(200, 6160, 2500, 8000, kWhite);
-    const struct {
-        float y;
-        Color colour;
-        const char *text;
-    } entries[] = {{6220, kEnlargedColour, "Enlarged 5x"},
-                   {6700, 0x000099, "Unlimited"}, // (153, 0, 0) RGB
-                   {6940, 0x119911, "Daytime"},
-                   {7180, 0xCCCC11, "Critical"},
-                   {7420, kBlack, "Nighttime"}};
-    for (const auto &e : entries) {
-        surface.PSet(500, e.y, kWhite);
-        surface.SetForeColor(e.colour);
-        surface.PrintText(e.text);
-    }
+    surface.PSet(500, 6220, kWhite);
+    surface.SetForeColor(kEnlargedColour);
+    surface.PrintText("Enlarged 5x");
+    DrawHoursLegend(surface, 500, 6700, 240, kLegendColours);
 }
 
 PatternShown ShowStationPattern(DrawingSurface &surface,

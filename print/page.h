@@ -27,15 +27,15 @@ constexpr float kPageCentreY = 5500;
 
 // The map's placement around the page's home; points off the page window
 // are left out, not clamped.
-constexpr Placement kPagePlacement{kPageCentreX, kPageCentreY, kKmPerDegree,
-                                   FarPoints::PageWindow, kPageWidth,
-                                   kPageHeight};
+constexpr Placement kPagePlacement{kPageCentreX, kPageCentreY,
+                                   kKmPerDegree, FarPoints::PageWindow,
+                                   kPageWidth,   kPageHeight};
 // Patterns: 360 points every degree, no size factor, in the legend's
 // colours, not clamped, in the pen width the plot set.
 constexpr PatternStyle kPagePattern{360, 1, false, kLegendColours, false, 0};
 // Marks: the call sign on a white box 30 x 8 twips and a red cross 32 twips
 // wide, in the font size and pen width the page has.
-constexpr StationMarkStyle kPageMark{false, 0, 0,  true, -8, -3, 15,
+constexpr StationMarkStyle kPageMark{false, 0, 0, true, -8, -3,  15,
                                      4,     0, 0, 16,   0,  kRed};
 // The area a printer must hold: the page window and the footer line, which
 // is printed at y = 11100 below it (8-point text, LineHeight(8) high).

@@ -58,8 +58,7 @@ bool PrintStations(MapContext &page, ChannelFile &file) {
         if (!ComputePattern(station, table))
             return false;
         DrawPattern(page.surface, table, p.x, p.y, station.Hours,
-                    s.dayNightMode, s.patternSize, s.scaleFactor,
-                    kPagePattern);
+                    s.dayNightMode, s.patternSize, s.scaleFactor, kPagePattern);
         if (PageMarksAllowed(s.dayNightMode, station.Hours))
             DrawStationMark(page.surface, p, s.channelKHz, station.Call,
                             kPageMark);
@@ -113,8 +112,8 @@ void PrintChannelPlot(MapContext &page) {
     }
     file.Close();
     if (!ok) {
-        ReportFailure(page, "We had a problem sending " + name +
-                                " to the printer.");
+        ReportFailure(page,
+                      "We had a problem sending " + name + " to the printer.");
         return;
     }
     PrintLegend(page);

@@ -37,8 +37,7 @@ void PrintLegend(MapContext &page) {
     DrawingSurface &surface = page.surface;
     surface.FilledBox(200, 8400, 2100, 10500, kWhite);
     surface.FilledBox(200, 10500, 4200, 11000, kWhite);
-    DrawHoursLegend(surface, kLegendX, kLegendTop, kLegendStep,
-                    kLegendColours);
+    DrawHoursLegend(surface, kLegendX, kLegendTop, kLegendStep, kLegendColours);
 
     // The lines below stay in the Nighttime line's black.
     PrintAt(surface, 9600, "Channel: " + ShortestText(s.channelKHz) + " kHz");

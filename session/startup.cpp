@@ -1,6 +1,6 @@
 #include "session/startup.h"
 
-#include "map/pattern_outline.h"
+#include "core/placement.h"
 #include "stations/channel_file.h"
 
 #include <cmath>
@@ -78,33 +78,11 @@ bool LogoSlide::Tick() {
     return running;
 }
 
-DistanceBearing StartupGreatCircle(float lat1, float lon1West, float lon2East,
-                                   float lat2) {
-    return GreatCircle(lat1, lon1West, lon2East, lat2, kStartupKmPerDegree);
-}
-
-void DrawStartupPattern(DrawingSurface &surface, const PatternTable &table,
-                        float x0, float y0, std::string_view hours,
-                        int16_t dayNightMode, float patternSize,
-                        float scaleFactor) {
-    if (!PatternModeAllows(dayNightMode, hours))
-        return;
-    const double degPerRad = DegPerRad();
-    constexpr int kPoints = 360; // every degree
-    MapPoint points[kPoints];
-    for (int a = 0; a < kPoints; ++a) {
-        const float rho = scaleFactor * patternSize * table[a];
-        const float x = static_cast<float>(x0 + rho * std::sin(a / degPerRad));
-        const float y = static_cast<float>(y0 - rho * std::cos(a / degPerRad));
-        if (std::isnan(x) || std::isnan(y))
-            return;
-        points[a] = {ClampToMap(x), ClampToMap(y)};
+LogoSlide LogoSlide::AtRest() {
+    LogoSlide logo;
+    while (logo.Tick()) {
     }
-    surface.Line(points[0].x, points[0].y, points[0].x, points[0].y,
-                 kStartupPatternColour);
-    for (int a = 1; a < kPoints; ++a)
-        surface.LineTo(points[a].x, points[a].y, kStartupPatternColour);
-    surface.LineTo(points[0].x, points[0].y, kStartupPatternColour);
+    return logo;
 }
 
 void DrawStartupPlot(DrawingSurface &surface, SessionSettings &settings,
@@ -125,16 +103,14 @@ void DrawStartupPlot(DrawingSurface &surface, SessionSettings &settings,
     ForEachStation(file, record, [&](const StationRecord &station) {
         if (!PassesClassFilters(station.Call, flags, /*testDeleted=*/false))
             return true;
-        // MapPosition with the start-up measure is StartupGreatCircle's
-        // distance and bearing, placed around (6000, 4500).
-        const MapPoint p = MapPosition(view, station.Latitude,
-                                       station.Longitude, kStartupKmPerDegree);
+        const MapPoint p =
+            Place(kStartupPlacement, view, station.Latitude, station.Longitude);
         if (!std::isfinite(p.x) || !std::isfinite(p.y) ||
             !ComputePattern(station, table))
             return false;
-        DrawStartupPattern(surface, table, p.x, p.y, station.Hours,
-                           settings.dayNightMode, settings.patternSize,
-                           settings.scaleFactor);
+        DrawPattern(surface, table, p.x, p.y, station.Hours,
+                    settings.dayNightMode, settings.patternSize,
+                    settings.scaleFactor, kStartupPattern);
         return true;
     });
     file.Close();

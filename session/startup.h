@@ -11,13 +11,12 @@
 
 #include "core/geodesy.h"
 #include "map/drawing_surface.h"
+#include "map/pattern_outline.h"
 #include "session/session_settings.h"
 #include "session/version_info.h"
-#include "stations/pattern.h"
 
 #include <cstdint>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace tavik {
@@ -67,31 +66,34 @@ struct LogoSlide {
     // One timer tick: to top 1000; 400 units right while left is at most
     // 2000, else the timer stops. False once it has stopped.
     bool Tick();
+    // Where the logo comes to rest: left 2200, top 1000, stopped.
+    static LogoSlide AtRest();
 };
 
-// StartupGreatCircle: the map's great circle at 111.1234 km per degree of
-// arc, the measure the start-up plot places its stations with.
-DistanceBearing StartupGreatCircle(float lat1, float lon1West, float lon2East,
-                                   float lat2);
+// StartupGreatCircle is the map's GreatCircle at 111.1234 km per degree of
+// arc (kStartupKmPerDegree): the measure kStartupPlacement places the
+// start-up plot's stations with.
 
-// One station's pattern on the start-up window: 360 points, one a degree,
-// radius scaleFactor * patternSize * E[a] (no size factor for the hours), in
-// 0x666611 whatever the hours, each coordinate held to +-30000; the first
-// point a Line to itself, the rest LineTo, closed by a LineTo the first. The
-// mode gate of the channel plot applies (nothing in mode 1 for "N" hours, in
-// mode 2 for "D").
+// DrawStartupPattern is DrawPattern in this style: one station's pattern on
+// the start-up window, 360 points one a degree, radius scaleFactor *
+// patternSize * E[a] (no size factor for the hours), in 0x666611 whatever
+// the hours, each coordinate held to +-30000, in the surface's pen width.
 constexpr Color kStartupPatternColour = 0x666611;
-void DrawStartupPattern(DrawingSurface &surface, const PatternTable &table,
-                        float x0, float y0, std::string_view hours,
-                        int16_t dayNightMode, float patternSize,
-                        float scaleFactor);
+constexpr PatternStyle kStartupPattern{
+    360,   // points
+    1,     // degrees from one point to the next
+    false, // no size factor by hours
+    {kStartupPatternColour, kStartupPatternColour, kStartupPatternColour,
+     kStartupPatternColour},
+    true, // clamped to +-30000
+    0};   // the surface's pen width
 
 // The start-up plot: nothing for channel 1610 or outside 530..1700;
 // otherwise dayNightMode becomes 0 and every station of "<channel>.dat" in
 // `dataDir` that passes the NEW, short, XENVA2 and long filters (not the
 // deleted, hours or status ones) is drawn as its pattern outline around its
-// place. A missing file, a bad record or a pattern that cannot be formed
-// ends the plot silently; what was drawn stays.
+// place (kStartupPlacement) in kStartupPattern. A missing file, a bad record or
+// a pattern that cannot be formed ends the plot silently; what was drawn stays.
 void DrawStartupPlot(DrawingSurface &surface, SessionSettings &settings,
                      const std::string &dataDir);
 

@@ -3,7 +3,7 @@
 namespace tavik {
 
 VersionInfo ProgramVersion() {
-    return {"2.09", "Map program by Oskel Software", "(c) 2026 Oskel Software"};
+    return {"2.09", "Written by Oskel Software", "(c) 2026 Oskel Software"};
 }
 
 } // namespace tavik

@@ -59,6 +59,12 @@ QSize PictureCanvas::sizeHint() const {
 
 void PictureCanvas::resizeEvent(QResizeEvent *event) {
     QWidget::resizeEvent(event);
+    PlaceChildren();
+}
+
+void PictureCanvas::PlaceChildren() {
+    const QRectF pic = PictureRect();
+    const qreal pixelsPerUnit = pic.width() / logicalSize_.width();
     for (QObject *child : children()) {
         auto *widget = qobject_cast<QWidget *>(child);
         const QVariant geometry = child->property(kLogicalGeometry);
@@ -70,6 +76,13 @@ void PictureCanvas::resizeEvent(QResizeEvent *event) {
                                      static_cast<float>(r.width()),
                                      static_cast<float>(r.height()))
                                 .toAlignedRect());
+        const QVariant points = child->property(kLogicalFontPoints);
+        if (points.isValid()) {
+            QFont font = widget->font();
+            font.setPixelSize(std::max(
+                1, qRound(points.toReal() * kUnitsPerPoint * pixelsPerUnit)));
+            widget->setFont(font);
+        }
     }
 }
 

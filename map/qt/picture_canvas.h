@@ -14,8 +14,10 @@
 // device pixels, painted by replaying the kept operations: only the new ones
 // after a drawing step, all of them after a resize. A child widget whose
 // property "logicalGeometry" holds a QRectF in logical units is kept over
-// that part of the picture at every size. Mouse positions map back with
-// ToLogical.
+// that part of the picture at every size; one whose property
+// "logicalFontPoints" holds a number gets a font of that many points at the
+// picture's scale (kUnitsPerPoint units a point), so that its text grows
+// with the picture. Mouse positions map back with ToLogical.
 
 #include "map/kept_picture.h"
 
@@ -34,6 +36,7 @@ class QtSurface;
 class PictureCanvas : public QWidget {
   public:
     static constexpr const char *kLogicalGeometry = "logicalGeometry";
+    static constexpr const char *kLogicalFontPoints = "logicalFontPoints";
 
     PictureCanvas(const KeptPicture &picture, QSizeF logicalSize,
                   QWidget *parent, Color background = kWhite);
@@ -48,6 +51,10 @@ class PictureCanvas : public QWidget {
     QPointF ToLogical(QPointF widgetPoint) const;
 
     QSize sizeHint() const override;
+
+    // Places the children that carry a logical geometry (and font size);
+    // done at every resize, and by the owner after changing one.
+    void PlaceChildren();
 
   protected:
     void paintEvent(QPaintEvent *event) override;

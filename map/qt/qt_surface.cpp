@@ -140,6 +140,16 @@ void QtSurface::UsePrinterDots(double unitsPerDot) {
     SetGuard();
 }
 
+void QtSurface::PaintOver(
+    const std::function<void(QPainter &painter, double pixelsPerUnit)> &paint) {
+    Flush();
+    if (!painter_.isActive())
+        return;
+    painter_.save();
+    paint(painter_, scale_);
+    painter_.restore();
+}
+
 void QtSurface::End() {
     Flush();
     if (painter_.isActive())

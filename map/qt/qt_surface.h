@@ -24,6 +24,7 @@
 #include <QRectF>
 #include <QSizeF>
 
+#include <functional>
 #include <vector>
 
 class QPaintDevice;
@@ -64,6 +65,12 @@ class QtSurface : public DrawingSurface {
     // drawing operation flushes by itself; the window calls this before it
     // shows the image.
     void Flush();
+    // Flushes, then lets `paint` draw on the painter in device-independent
+    // pixels, given the pixels per logical unit: for what a window shows
+    // over its picture besides drawing operations (labels, pictures), when
+    // the renderer writes that window. The painter's state is kept around it.
+    void PaintOver(const std::function<void(QPainter &painter,
+                                            double pixelsPerUnit)> &paint);
     // Flushes and ends painting; an SVG or PDF file is complete afterwards.
     // Later operations only update the state.
     void End();

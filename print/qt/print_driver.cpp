@@ -1,7 +1,7 @@
 #include "print/qt/print_driver.h"
 
-#include "map/qt/qt_surface.h"
 #include "map/kept_picture.h"
+#include "map/qt/qt_surface.h"
 #include "print/page.h"
 
 #include <QPrintDialog>
@@ -45,8 +45,8 @@ QSizeF PageTwips(QSizeF pixels, QSizeF dpi) {
                        pixels.height() * 1440 / dpi.height());
     if (twips.width() <= 0 || twips.height() <= 0)
         return QSizeF(kPrintedWidth, kPrintedHeight);
-    const double grow = std::max({1.0, kPrintedWidth / twips.width(),
-                                  kPrintedHeight / twips.height()});
+    const double grow = std::max(
+        {1.0, kPrintedWidth / twips.width(), kPrintedHeight / twips.height()});
     return twips * grow;
 }
 
@@ -62,9 +62,9 @@ bool SendPage(QPrinter &printer, const std::vector<DrawOp> &ops, int copies,
               QString &error) {
     // The surface starts the job on the page the printer holds; nothing
     // before it asks for a new page, so no empty page comes first.
-    const QSizeF twips = PageTwips(
-        QSizeF(printer.width(), printer.height()),
-        QSizeF(printer.logicalDpiX(), printer.logicalDpiY()));
+    const QSizeF twips =
+        PageTwips(QSizeF(printer.width(), printer.height()),
+                  QSizeF(printer.logicalDpiX(), printer.logicalDpiY()));
     {
         QtSurface surface(printer, twips);
         if (!surface.IsActive()) {

@@ -21,8 +21,9 @@ namespace tavik {
 // What the printout draws from and reports to.
 struct PrintJob {
     SessionSettings &settings;
-    OutlinePen &pen;            // the map window's, shared with its outlines
-    MessageSink &layerMessages; // "We had a problem sending ...", titled "Tavik"
+    OutlinePen &pen; // the map window's, shared with its outlines
+    MessageSink
+        &layerMessages; // "We had a problem sending ...", titled "Tavik"
     MessageSink &printerErrors; // the driver's failures, "Printer Error"
     std::string dataDir;        // data files; the working directory when empty
 };

@@ -220,65 +220,47 @@ TEST_F(MapWindowTest, KeysTriggerTheFrequentItems) {
     EXPECT_EQ(QToolTip::text(), zoomIn->toolTip());
 }
 
-TEST_F(MapWindowTest, ViewItemsAreDisabledAtTheirLimitsOnly) {
-    Open();
-    const std::tuple<const char *, int, bool, bool, float, float> rows[] = {
-        {"mnuZoomIn", 6, true, true, 8000, 0.2f},
-        {"mnuZoomIn", 1, false, true, 10000, 0.2f},
-        {"mnuZoomOut", 1, true, true, 7071.0679f, 0.2f},
-        {"mnuSmaller", 6, true, true, 7071.0679f, 0.025f},
-        {"mnuSmaller", 1, true, false, 7071.0679f, 0.02f},
-        {"mnuLarger", 1, true, true, 7071.0679f, 0.028284272f}};
-    for (const auto &[item, times, zoomIn, smaller, scale, pattern] : rows) {
-        SCOPED_TRACE(item);
-        for (int i = 0; i < times; ++i)
-            Trigger(item);
-        EXPECT_FLOAT_EQ(settings_.scaleFactor, scale);
-        EXPECT_FLOAT_EQ(settings_.patternSize, pattern);
-        EXPECT_EQ(Enabled("mnuZoomIn"), zoomIn);
-        EXPECT_EQ(Enabled("mnuSmaller"), smaller);
-        EXPECT_TRUE(Enabled("mnuZoomOut") && Enabled("mnuLarger"));
-        EXPECT_TRUE(Redrawn());
-        EXPECT_EQ(Printed(kLegend), 1);
-    }
-}
-
-// The first Rings draws over the picture, the plot again on top; after that
-// each command redraws fully, and a banner is printed last, over the
-// compass. Grid redraws all but the compass, which the next command brings
-// back.
-TEST_F(MapWindowTest, CommandsRedrawOrDrawOverTheKeptPicture) {
+// The view and display items run their commands, whose steps, limits and
+// layers the map tests cover: one press each. An item at its limit goes
+// off, the opposite item brings it back; Rings draws over the kept picture,
+// the others redraw it, the banner last; Grid leaves the compass out until
+// the next command.
+TEST_F(MapWindowTest, ViewAndDisplayItemsRunTheirCommands) {
     QFile::remove("STATES.dat"); // reported; the other layers are drawn
     settings_.compassOn = 1;
+    settings_.scaleFactor = 8000;
+    settings_.patternSize = 0.025f;
     Open();
     EXPECT_EQ(messages_.shown,
               std::vector<std::string>(
                   {"We had a problem plotting the USA data from STATES.dat"}));
+    Trigger("mnuZoomIn");
+    Trigger("mnuSmaller");
+    EXPECT_TRUE(!Enabled("mnuZoomIn") && !Enabled("mnuSmaller") && Redrawn());
+    Trigger("mnuZoomOut");
+    Trigger("mnuLarger");
+    EXPECT_TRUE(Enabled("mnuZoomIn") && Enabled("mnuSmaller") && Redrawn());
+    EXPECT_FLOAT_EQ(settings_.scaleFactor, 7071.0679f);
+    EXPECT_FLOAT_EQ(settings_.patternSize, 0.028284272f);
     const QString rings = "Rings are at 10 and 100 km intervals",
-                  day = "Day & critical patterns only",
-                  night = "Night & critical patterns only";
-    // Cls 0: drawn over the picture, else redrawn from one Cls.
-    const std::tuple<const char *, int, std::vector<std::pair<QString, int>>,
+                  day = "Day & critical patterns only";
+    // Rings over Larger's picture: KRLD twice.
+    const std::tuple<const char *, std::vector<std::pair<QString, int>>,
                      QString>
         rows[] = {
-            {"mnuDistance", 0, {{rings, 1}, {"KRLD", 2}, {" 350", 2}}, ""},
-            {"mnuDistance", 1, {{rings, 0}, {" 350", 1}}, ""},
-            {"mnuDayNight", 1, {{day, 2}, {"KNITE", 0}, {"KDAY", 1}}, day},
-            {"mnuDayNight", 1, {{night, 2}, {"KNITE", 1}, {"KDAY", 0}}, night},
-            {"mnuDayNight", 1, {{day, 0}, {night, 0}, {"KNITE", 1}}, ""},
-            {"mnuLicense", 1, {{"KCP", 0}, {"Licensed patterns only", 1}}, ""},
-            {"mnuLicense", 1, {{"KCP", 1}, {"Licensed patterns only", 0}}, ""}};
-    for (const auto &[item, cls, counts, banner] : rows) {
+            {"mnuDistance", {{rings, 1}, {"KRLD", 2}, {" 350", 2}}, ""},
+            {"mnuDayNight", {{day, 2}, {"KNITE", 0}, {"KDAY", 1}}, day},
+            {"mnuLicense", {{"KCP", 0}, {"Licensed patterns only", 1}}, ""}};
+    for (const auto &[item, counts, banner] : rows) {
         SCOPED_TRACE(item);
         Trigger(item);
-        EXPECT_TRUE(cls == 0 ? Count("Cls") == 0 : Redrawn());
+        EXPECT_TRUE(Redrawn());
         for (const auto &[text, count] : counts)
             EXPECT_EQ(Printed(text), count) << text.toStdString();
         EXPECT_TRUE(banner.isEmpty() ||
                     LastPrinted(banner) == Trace().lastIndexOf("\nPrintText "))
             << "banner printed last";
     }
-    EXPECT_EQ(settings_.dayNightMode, 0);
     Trigger("mnuGrid");
     EXPECT_TRUE(Redrawn() && Count(kGrid) > 0 && Count(kSpokes) == 0);
     Trigger("mnuZoomOut");
@@ -370,7 +352,10 @@ TEST_F(MapWindowTest, PrintGoesThroughThePrintDialog) {
         ClickButton(dialog, "Cancel");
     });
     Trigger("mnuPrint");
-    EXPECT_EQ(boxTitle + ": " + boxText, "Printer Error: Printing was cancelled.");
+    EXPECT_EQ(boxTitle + ": " + boxText,
+              "Printer Error: Printing was cancelled.");
+    EXPECT_EQ(window_->Printer().pageLayout().orientation(),
+              QPageLayout::Portrait);
     EXPECT_EQ(Trace(), before);
     EXPECT_TRUE(messages_.shown.empty());
 }

@@ -129,7 +129,8 @@ TEST(PageTwips, OneToOneWhenThePageHoldsThePrintoutElseShrunk) {
     };
     for (const auto &row : rows) {
         const QSizeF twips = PageTwips(row.pixels, row.dpi);
-        EXPECT_NEAR(twips.width(), row.twips.width(), 0.1) << row.pixels.width();
+        EXPECT_NEAR(twips.width(), row.twips.width(), 0.1)
+            << row.pixels.width();
         EXPECT_NEAR(twips.height(), row.twips.height(), 0.1)
             << row.pixels.width();
     }

@@ -1,8 +1,8 @@
 // The printed page drawn on a RecordingSurface from small data files in a
 // fresh temporary directory, checked as the renderer's trace lines.
 
-#include "print/page.h"
 #include "map/recording_surface.h"
+#include "print/page.h"
 
 #include <gtest/gtest.h>
 
@@ -53,7 +53,8 @@ Lines LowerLegend(const Lines &trace) {
     Lines out;
     for (std::size_t i = 0; i + 1 < trace.size(); ++i) {
         const std::string &line = trace[i];
-        if (line.rfind("PSet 500 ", 0) == 0 && std::stof(line.substr(9)) >= 9600)
+        if (line.rfind("PSet 500 ", 0) == 0 &&
+            std::stof(line.substr(9)) >= 9600)
             out.push_back(line.substr(9, line.find(' ', 9) - 9) + " " +
                           trace[i + 1].substr(10));
     }
@@ -76,26 +77,33 @@ TEST(PageLegend, HoursInTheirColoursThenBlackLinesForEachMode) {
                            "SetForeColor 0x000000", "PrintText Nighttime"}));
     EXPECT_EQ(f.surface.state.foreColor, kBlack);
 
-    const std::string footer =
-        "11100 Tavik - https://oskel-software.example/";
+    const std::string footer = "11100 Tavik - https://oskel-software.example/";
     const struct {
         int16_t dayNight, licensed;
         const char *city;
         Lines lower;
     } rows[] = {
-        {0, 0, "Dallas TX",
+        {0,
+         0,
+         "Dallas TX",
          {"9600 Channel: 1340 kHz", "10200 Licensed & CPs",
-          "10500 Home lat: 32.78  Home lon: 96.8",
-          "10800 Home city: Dallas TX", footer}},
-        {1, 1, "Waco",
+          "10500 Home lat: 32.78  Home lon: 96.8", "10800 Home city: Dallas TX",
+          footer}},
+        {1,
+         1,
+         "Waco",
          {"9600 Channel: 1340 kHz", "9900 Day & critical only",
           "10200 Licensed only", "10500 Home lat: 32.78  Home lon: 96.8",
           "10800 Home city: Waco", footer}},
-        {2, 0, "Ada",
+        {2,
+         0,
+         "Ada",
          {"9600 Channel: 1340 kHz", "9900 Night & critical only",
           "10200 Licensed & CPs", "10500 Home lat: 32.78  Home lon: 96.8",
           footer}},
-        {0, 0, "",
+        {0,
+         0,
+         "",
          {"9600 Channel: 1340 kHz", "10200 Licensed & CPs",
           "10500 Home lat: 32.78  Home lon: 96.8", footer}},
     };
@@ -140,9 +148,12 @@ std::string Parts(const Lines &trace) {
         std::istringstream in(line);
         std::string op, name;
         in >> op;
-        const bool red = line.size() > 8 && line.substr(line.size() - 8) == "0x0000FF";
-        const bool black = line.size() > 8 && line.substr(line.size() - 8) == "0x000000";
-        const bool white = line.size() > 8 && line.substr(line.size() - 8) == "0xFFFFFF";
+        const bool red =
+            line.size() > 8 && line.substr(line.size() - 8) == "0x0000FF";
+        const bool black =
+            line.size() > 8 && line.substr(line.size() - 8) == "0x000000";
+        const bool white =
+            line.size() > 8 && line.substr(line.size() - 8) == "0xFFFFFF";
         if (op == "SetFontSize")
             name = "font";
         else if (op == "SetDrawWidth")
@@ -183,8 +194,10 @@ TEST(Page, LayersInOrderWithThePagesPensAndColours) {
     // Outlines in black; the pen-up moves in white.
     int black = 0, white = 0;
     for (const std::string &line : trace) {
-        black += line.rfind("Line ", 0) == 0 && line.find("0x000000") != std::string::npos;
-        white += line.rfind("Line ", 0) == 0 && line.find("0xFFFFFF") != std::string::npos;
+        black += line.rfind("Line ", 0) == 0 &&
+                 line.find("0x000000") != std::string::npos;
+        white += line.rfind("Line ", 0) == 0 &&
+                 line.find("0xFFFFFF") != std::string::npos;
     }
     EXPECT_EQ(black, 2);
     EXPECT_EQ(white, 2);
@@ -223,7 +236,8 @@ TEST(Page, StationsOffThePageWindowAreLeftOutEntirely) {
     float lowest = 0;
     for (const std::string &line : trace)
         if (line.rfind("LineTo ", 0) == 0)
-            lowest = std::max(lowest, std::stof(line.substr(line.find(' ', 7))));
+            lowest =
+                std::max(lowest, std::stof(line.substr(line.find(' ', 7))));
     EXPECT_NEAR(lowest, yIn + 0.2f * 2000 * 2.06f, 1);
 }
 
@@ -251,10 +265,10 @@ TEST(Page, ModeGatesOfMarksAndPatterns) {
     for (const auto &row : rows) {
         PageFixture f;
         f.settings.dayNightMode = row.mode;
-        f.Write("1340.dat", Join({Station("KUUU", "U", 33, 97),
-                                  Station("KXXX", "X", 33, 96),
-                                  Station("KNNN", "N", 32, 97),
-                                  Station("KDDD", "D", 32, 96)}));
+        f.Write(
+            "1340.dat",
+            Join({Station("KUUU", "U", 33, 97), Station("KXXX", "X", 33, 96),
+                  Station("KNNN", "N", 32, 97), Station("KDDD", "D", 32, 96)}));
         PrintChannelPlot(f.page);
         Lines calls;
         for (const std::string &line : f.Trace())
@@ -285,15 +299,16 @@ TEST(Page, FailuresAreReportedAndThePageGoesOn) {
         f.Write("1340.DAT", Station("KAAA", "U", 32.78f, 96.8f));
         // The channel file is written as 1340.DAT: names match in any case.
         if (*row.missing)
-            std::filesystem::remove(
-                f.dir + "/" +
-                (row.missing == std::string("1340.dat") ? "1340.DAT"
-                                                         : row.missing));
+            std::filesystem::remove(f.dir + "/" +
+                                    (row.missing == std::string("1340.dat")
+                                         ? "1340.DAT"
+                                         : row.missing));
         DrawPrintedPage(f.page);
         const Lines trace = f.Trace();
         EXPECT_EQ(Parts(trace), row.parts) << row.missing;
         EXPECT_EQ(Count(trace, "Message We had a problem sending " +
-                                   std::string(row.missing) + " to the printer"),
+                                   std::string(row.missing) +
+                                   " to the printer"),
                   *row.missing ? 1 : 0);
         EXPECT_EQ(Count(trace, "Message"), *row.missing ? 1 : 0);
         EXPECT_EQ(f.surface.state.drawWidth, 1) << row.missing;

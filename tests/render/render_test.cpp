@@ -121,6 +121,31 @@ TEST_F(RenderTest, ImagesHaveTheRequestedSizeAndOpen) {
     EXPECT_GT(pdf.size(), 1000);
 }
 
+// The start-up window: the traced gradient and patterns in its 12000 x 9000
+// units whatever the size; labels and logo only in the image.
+TEST_F(RenderTest, StartupTracesGradientThenPatternsAndPaintsTheLabels) {
+    ASSERT_EQ(Render({"--startup", "--size", "600x450", "--trace",
+                      "trace.txt", "-o", "s.png"}),
+              0)
+        << err_.toStdString();
+    EXPECT_EQ(trace_.count('\n'), 1 + 9000 + 361);
+    EXPECT_TRUE(trace_.startsWith("\nLine 0 1 12000 1 0x010101\n"));
+    // WATO on home: radius 1000 * 0.2 * 2.06 from the map's centre.
+    EXPECT_TRUE(trace_.contains("\nLine 0 9000 12000 9000 0xFF0101\n"
+                                "Line 6000 4088 6000 4088 0x666611\n"));
+    EXPECT_FALSE(trace_.contains("PrintText") || trace_.contains("Cls"));
+
+    const QImage image(Path("s.png"));
+    ASSERT_EQ(image.size(), QSize(600, 450));
+    EXPECT_EQ(image.pixelColor(300, 445).blue(), 255); // full blue below
+    int cyan = 0; // text pixels of lblVersion at 2600..4600 x 5500..5860
+    for (int x = 130; x < 230; ++x)
+        for (int y = 275; y < 293; ++y)
+            cyan += image.pixelColor(x, y) == QColor(128, 255, 255);
+    EXPECT_GT(cyan, 20);
+    EXPECT_EQ(Render({"--startup", "--day-night", "1", "-o", "s.png"}), 2);
+}
+
 // The viewer's grid, then both outline files in blue as the window draws
 // them on opening: no Cls, the files found without regard to case.
 TEST_F(RenderTest, ViewerDrawsTheGridAndBothOutlineFiles) {
@@ -169,6 +194,32 @@ TEST_F(RenderTest, PageIsTheLandscapePrintoutInTwips) {
         << pages.toStdString();
     EXPECT_TRUE(text.readAllStandardOutput().contains("Home city: Oak Ridge TN"));
     EXPECT_EQ(Render({"--page", "--rings", "-o", "page.png"}), 2);
+}
+
+// The station data window's display for a call sign of the session's
+// channel, in any letter case: a click's picture on its 9000 x 9000 units.
+TEST_F(RenderTest, StationPatternIsTheGetDataDisplayOfTheNamedStation) {
+    ASSERT_EQ(Render({"--station-pattern", "wato", "--trace", "trace.txt",
+                      "-o", "s.png"}),
+              0)
+        << err_.toStdString();
+    EXPECT_EQ(QImage(Path("s.png")).size(), QSize(900, 900));
+    EXPECT_TRUE(trace_.startsWith("\nFilledBox 4000 4500 8000 8500 0xFFFFFF\n"
+                                  "Cls\nLine 6000 6200 6000 4320 0xDDDDDD\n"));
+    EXPECT_TRUE(trace_.contains("\nCircle 6000 6495 50 0x0000FF\n"
+                                "Line 6000 4515 6000 4515 0x0000AA\n"));
+    EXPECT_TRUE(trace_.endsWith("\nPrintText Nighttime\n"));
+
+    EXPECT_EQ(Render({"--station-pattern", "WXYZ", "--trace", "trace.txt",
+                      "-o", "s.png"}),
+              0);
+    EXPECT_EQ(err_, "tavik-render: No station WXYZ in the list of 1340 kHz\n");
+    EXPECT_EQ(Render({"--station-pattern", "WATO", "--channel", "1350",
+                      "-o", "s.png"}),
+              0);
+    EXPECT_EQ(err_, "tavik-render: There is no data for 1350\n");
+    EXPECT_EQ(Render({"--station-pattern", "WATO", "--rings", "-o", "s.png"}),
+              2);
 }
 
 TEST_F(RenderTest, BadArgumentsGiveOneUsageLineAndStatus2) {

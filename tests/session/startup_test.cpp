@@ -86,22 +86,6 @@ TEST(StartupLayoutTest, LogoMovesEighteenTimesAndRestsAt2200) {
     EXPECT_EQ(logo.left, 2200);
 }
 
-TEST(StartupLayoutTest, InitGlobalsStartsInAllHours) {
-    SessionSettings settings;
-    settings.dayNightMode = 2;
-    EXPECT_EQ(InitGlobals(settings).VersionText, "2.09");
-    EXPECT_EQ(settings.dayNightMode, 0);
-}
-
-TEST(StartupGreatCircleTest, MeasuresArcAt111Point1234KmPerDegree) {
-    const DistanceBearing north = StartupGreatCircle(32, 96, -96, 33);
-    EXPECT_NEAR(north.distanceKm, 111.1234, 1e-4);
-    EXPECT_NEAR(north.bearingDeg, 0, 1e-4);
-    const DistanceBearing east = StartupGreatCircle(0, 96, -95, 0);
-    EXPECT_NEAR(east.distanceKm, 111.1234, 1e-4);
-    EXPECT_NEAR(east.bearingDeg, 90, 1e-3);
-}
-
 // Home in Dallas; channel files in a fresh temporary directory.
 class StartupPlotTest : public ::testing::Test {
   protected:
