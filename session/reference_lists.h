@@ -24,6 +24,8 @@ struct ReferenceLists {
     std::vector<std::string> cities; // CityList; size() is CityCount
     std::vector<std::string> callsK; // CallsK
     std::vector<std::string> callsW; // CallsW
+
+    int16_t CityCount() const { return static_cast<int16_t>(cities.size()); }
 };
 
 // Reads up to `limit` non-empty lines of `dir`/`name` (name matched without
