@@ -21,7 +21,10 @@ view() {
         (cd "$data" && "$render" "$@" --trace "$out/$side-$n.txt" \
             -o "$out/$side-$n.png" 2>"$out/$side-$n.err") || true
     done
-    if cmp -s "$out/before-$n.txt" "$out/after-$n.txt" &&
+    if [ ! -s "$out/after-$n.txt" ]; then
+        echo "FAILED  $* ($(head -c 200 "$out/after-$n.err"))"
+        failed=1
+    elif cmp -s "$out/before-$n.txt" "$out/after-$n.txt" &&
         cmp -s "$out/before-$n.err" "$out/after-$n.err"; then
         echo "same    ($(wc -l <"$out/after-$n.txt") ops) $*"
     else
@@ -34,8 +37,8 @@ view $kc --rings --compass --scale 1000 --size 1600x1200
 view $kc --rings --compass --scale 100 --size 1600x1200
 view $kc --rings --compass --scale 10000 --size 1600x1200
 view $kc --rings --compass --grid --miles --scale 1414.2136
-view $kc --all-stations --scale 283
-view $kc --all-stations --scale 10000
+view --home 39.1,94.6 --all-stations --scale 283
+view --home 39.1,94.6 --all-stations --scale 10000
 view --channel 1340 --home 32.78,96.82 --day-night 1 --licensed-only
 view --channel 530 --home 47.6,122.3 --scale 2000 --pattern-size 1 --rings
 view --channel 1700 --home 21.3,157.8 --scale 100 --compass

@@ -46,32 +46,92 @@ void ApplyState(const SurfaceState &state, DrawingSurface &surface) {
     surface.SetDrawWidth(state.drawWidth);
 }
 
-std::size_t KeptPicture::Keep() {
-    std::vector<DrawOp> &ops = recording_.ops;
-    std::size_t last = ops.size();
-    while (last > 0 && ops[last - 1].kind != OpKind::Cls)
-        --last;
-    if (last <= 1)
-        return 0; // no Cls, or it is already the first operation
-    const std::size_t drop = last - 1;
-    for (std::size_t i = 0; i < drop; ++i) {
+void KeptPicture::Advance(SurfaceState &state, std::size_t begin,
+                          std::size_t end) const {
+    const std::vector<DrawOp> &ops = recording_.ops;
+    for (std::size_t i = begin - forgotten_; i < end - forgotten_; ++i) {
         const DrawOp &op = ops[i];
         if (op.kind == OpKind::SetForeColor)
-            base_.foreColor = op.colour;
+            state.foreColor = op.colour;
         else if (op.kind == OpKind::SetFontSize)
-            base_.fontSize = op.a[0];
+            state.fontSize = op.a[0];
         else if (op.kind == OpKind::SetDrawWidth)
-            base_.drawWidth = static_cast<int>(op.a[0]);
+            state.drawWidth = static_cast<int>(op.a[0]);
     }
-    ops.erase(ops.begin(), ops.begin() + static_cast<std::ptrdiff_t>(drop));
-    forgotten_ += drop;
-    return drop;
+}
+
+std::size_t KeptPicture::Keep(Redraw redraw) {
+    if (End() > marked_) {
+        // A Cls in this step forgot its beginning; Base() holds the state
+        // the forgotten part left.
+        const bool cut = marked_ < forgotten_;
+        const std::size_t begin = cut ? forgotten_ : marked_;
+        SurfaceState state = markedState_;
+        if (cut)
+            markedState_ = base_;
+        // A small step without a way to draw it again is its own: its
+        // operations are copied into the redraw.
+        if (!redraw && End() - begin <= kSmallStep) {
+            redraw = [ops = std::vector<DrawOp>(
+                          recording_.ops.begin() +
+                              static_cast<std::ptrdiff_t>(begin - forgotten_),
+                          recording_.ops.end())](DrawingSurface &surface) {
+                for (const DrawOp &op : ops)
+                    Replay(op, surface);
+            };
+            state = markedState_;
+        }
+        steps_.push_back({begin, state, std::move(redraw)});
+        Advance(markedState_, begin, End());
+        marked_ = End();
+    }
+    if (recording_.ops.size() > foldLimit_)
+        Fold();
+    const std::size_t forgotten = forgotten_ - forgottenAtKeep_;
+    forgottenAtKeep_ = forgotten_;
+    return forgotten;
+}
+
+void KeptPicture::ForgetAll() {
+    Advance(base_, forgotten_, End());
+    forgotten_ = End();
+    recording_.ops.clear();
+    // Every step kept so far lies before the Cls; the one drawing it is not
+    // marked yet.
+    steps_.clear();
+    folded_.clear();
+}
+
+void KeptPicture::Fold() {
+    // Every step but the newest, as far as each can be redrawn; the newest
+    // stays, so that a painter that has shown the others goes on from it.
+    std::size_t n = 0;
+    while (n + 1 < steps_.size() && steps_[n].redraw)
+        ++n;
+    if (n == 0)
+        return;
+    const std::size_t until = steps_[n].begin;
+    Advance(base_, forgotten_, until);
+    std::vector<DrawOp> &ops = recording_.ops;
+    ops.erase(ops.begin(),
+              ops.begin() + static_cast<std::ptrdiff_t>(until - forgotten_));
+    ops.shrink_to_fit();
+    forgotten_ = until;
+    folded_.insert(folded_.end(), std::make_move_iterator(steps_.begin()),
+                   std::make_move_iterator(steps_.begin() + n));
+    steps_.erase(steps_.begin(), steps_.begin() + static_cast<std::ptrdiff_t>(n));
 }
 
 std::size_t KeptPicture::ReplayFrom(std::size_t from,
                                     DrawingSurface &surface) const {
     if (from == 0 || from < forgotten_) {
-        ApplyState(base_, surface);
+        if (folded_.empty()) {
+            ApplyState(base_, surface);
+        } else {
+            ApplyState(folded_.front().state, surface);
+            for (const Step &step : folded_)
+                step.redraw(surface);
+        }
         from = forgotten_;
     }
     const std::vector<DrawOp> &ops = recording_.ops;

@@ -14,11 +14,17 @@
 //
 // Operations are counted from the first one ever kept, so a painter that
 // remembers how far it got (End()) can go on from there after a Keep().
+//
+// The store is bounded when each drawing step comes with a way to draw it
+// again (Keep(redraw)): once the operations since the last Cls pass a limit,
+// those of all steps but the newest are let go, and a painter that needs the
+// whole picture again (after a resize) gets those steps redrawn instead.
 
 #include "map/drawing_surface.h"
 #include "map/recording_surface.h"
 
 #include <cstddef>
+#include <functional>
 #include <vector>
 
 namespace tavik {
@@ -32,15 +38,31 @@ void ApplyState(const SurfaceState &state, DrawingSurface &surface);
 
 class KeptPicture {
   public:
+    // Draws a step of the picture again, exactly as it was drawn, onto any
+    // surface; it must report nothing.
+    using Redraw = std::function<void(DrawingSurface &)>;
+    // Operations since the last Cls beyond which steps are folded away.
+    static constexpr std::size_t kFoldLimit = 400000;
+
+    explicit KeptPicture(std::size_t foldLimit = kFoldLimit)
+        : recording_(*this), foldLimit_(foldLimit) {}
+    KeptPicture(const KeptPicture &) = delete;
+    KeptPicture &operator=(const KeptPicture &) = delete;
+
     // Where the picture is drawn; its messages are kept among the operations.
+    // A Cls there lets go of everything before it at once.
     RecordingSurface &Surface() { return recording_; }
     const std::vector<DrawOp> &Ops() const { return recording_.ops; }
     // The lasting state in force before the first kept operation.
     const SurfaceState &Base() const { return base_; }
 
-    // Forgets everything before the last Cls, which hides it, folding its
-    // lasting state into Base(). Returns the number of operations forgotten.
-    std::size_t Keep();
+    // Ends a drawing step: the operations since the last Keep. Forgets
+    // everything before the last Cls, which hides it, folding its lasting
+    // state into Base(), and returns the number of operations forgotten.
+    // With `redraw`, the step may later be folded away (see above).
+    std::size_t Keep(Redraw redraw = nullptr);
+    // Steps folded away, drawn again by ReplayFrom the start.
+    std::size_t Folded() const { return folded_.size(); }
 
     // Index of the first kept operation and one past the last, counting
     // every operation since the picture was made.
@@ -50,13 +72,43 @@ class KeptPicture {
     // Plays the operations from index `from` to End() onto `surface` and
     // returns End(). From 0, or from an index already forgotten, it plays
     // the whole picture, starting with ApplyState(Base()) (the first kept
-    // operation is then the Cls that clears what the surface showed).
+    // operation is then the Cls that clears what the surface showed, or
+    // the folded steps are redrawn first).
     std::size_t ReplayFrom(std::size_t from, DrawingSurface &surface) const;
 
   private:
-    RecordingSurface recording_;
+    // Steps of up to this many operations need no redraw of their own.
+    static constexpr std::size_t kSmallStep = 1000;
+    struct Step {
+        std::size_t begin;  // index of its first operation
+        SurfaceState state; // lasting state before it
+        Redraw redraw;
+    };
+    // Records like any RecordingSurface; a Cls first forgets what it hides.
+    class Recorder : public RecordingSurface {
+      public:
+        explicit Recorder(KeptPicture &picture) : picture_(picture) {}
+        void Cls() override {
+            picture_.ForgetAll();
+            RecordingSurface::Cls();
+        }
+
+      private:
+        KeptPicture &picture_;
+    };
+    void ForgetAll();
+    void Fold();
+    void Advance(SurfaceState &state, std::size_t begin, std::size_t end) const;
+
+    Recorder recording_;
     SurfaceState base_;
     std::size_t forgotten_ = 0;
+    std::size_t forgottenAtKeep_ = 0; // forgotten_ at the last Keep
+    std::size_t foldLimit_;
+    std::size_t marked_ = 0;   // End() at the last Keep
+    SurfaceState markedState_; // lasting state at marked_
+    std::vector<Step> steps_;  // steps with operations kept, oldest first
+    std::vector<Step> folded_; // steps before Begin(), redrawn on replay
 };
 
 } // namespace tavik

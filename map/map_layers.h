@@ -28,6 +28,9 @@ struct MapContext {
     // colours: the map window's unless a picture states its own.
     Placement placement = kMapPlacement;
     MapPalette palette = kMapPalette;
+    // Outline files read once per version of the file (none: read at every
+    // drawing); the window keeps one for as long as it lives.
+    OutlineCache *outlines = nullptr;
 
     MapView View() const {
         return {settings.homeLatitude, settings.homeLongitude,

@@ -16,45 +16,75 @@ constexpr float kHomeMarkArm = 50.0f;
 
 } // namespace
 
+namespace {
+
+// One vertex or pen-up event at its unclamped position `p`; false when the
+// position is not a number.
+bool DrawEvent(DrawingSurface &surface, const OutlineEvent &e, MapPoint p,
+               const Placement &placement, OutlinePen &pen,
+               const OutlineStyle &style) {
+    if (e.penUp) {
+        pen.penUp = 1;
+        if (style.statesRules) {
+            pen.prevX = 0;
+            pen.prevY = 0;
+        }
+        return true;
+    }
+    if (!std::isfinite(p.x) || !std::isfinite(p.y))
+        return false;
+    if (std::fabs(pen.prevX - p.x) > kJumpLimit ||
+        std::fabs(pen.prevY - p.y) > kJumpLimit) {
+        pen.penUp = 1;
+    }
+    if (!InWindow(placement, p)) {
+        pen.penUp = 1;
+        if (style.statesRules) {
+            pen.prevX = 0;
+            pen.prevY = 0;
+        }
+        return true;
+    }
+    const MapPoint q = Limit(placement, p);
+
+    if (pen.penUp == 1) {
+        surface.Line(q.x, q.y, q.x, q.y, style.moveColour);
+        pen.penUp = 0;
+    } else if (!style.statesRules || (pen.prevX != 0 && pen.prevY != 0)) {
+        surface.Line(pen.prevX, pen.prevY, q.x, q.y, style.colour);
+    }
+    pen.prevX = q.x;
+    pen.prevY = q.y;
+    return true;
+}
+
+} // namespace
+
 bool DrawOutlineFile(DrawingSurface &surface, TextFileReader &file,
                      const Placement &placement, const MapView &view,
-                     OutlinePen &pen, const OutlineStyle &style) {
+                     OutlinePen &pen, const OutlineStyle &style,
+                     OutlineCache *cache) {
+    if (cache) {
+        CachedOutline &outline = cache->Read(file);
+        OutlineCache::Project(outline, view, placement.kmPerDegree);
+        for (std::size_t i = 0; i < outline.events.size(); ++i) {
+            const MapPoint p =
+                PlaceOnMap(outline.polar[i], view.scaleFactor,
+                           placement.centreX, placement.centreY);
+            if (!DrawEvent(surface, outline.events[i], p, placement, pen,
+                           style))
+                return false;
+        }
+        return !outline.failed;
+    }
     OutlineReader reader(file, kMapOutlineRules);
     OutlineEvent e;
     while (reader.Next(e)) {
-        if (e.penUp) {
-            pen.penUp = 1;
-            if (style.statesRules) {
-                pen.prevX = 0;
-                pen.prevY = 0;
-            }
-            continue;
-        }
-        const MapPoint p = PlaceUnlimited(placement, view, e.lat, -e.lonEast);
-        if (!std::isfinite(p.x) || !std::isfinite(p.y))
+        const MapPoint p =
+            e.penUp ? MapPoint{}
+                    : PlaceUnlimited(placement, view, e.lat, -e.lonEast);
+        if (!DrawEvent(surface, e, p, placement, pen, style))
             return false;
-        if (std::fabs(pen.prevX - p.x) > kJumpLimit ||
-            std::fabs(pen.prevY - p.y) > kJumpLimit) {
-            pen.penUp = 1;
-        }
-        if (!InWindow(placement, p)) {
-            pen.penUp = 1;
-            if (style.statesRules) {
-                pen.prevX = 0;
-                pen.prevY = 0;
-            }
-            continue;
-        }
-        const MapPoint q = Limit(placement, p);
-
-        if (pen.penUp == 1) {
-            surface.Line(q.x, q.y, q.x, q.y, style.moveColour);
-            pen.penUp = 0;
-        } else if (!style.statesRules || (pen.prevX != 0 && pen.prevY != 0)) {
-            surface.Line(pen.prevX, pen.prevY, q.x, q.y, style.colour);
-        }
-        pen.prevX = q.x;
-        pen.prevY = q.y;
     }
     return !reader.Failed();
 }

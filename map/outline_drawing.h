@@ -11,6 +11,7 @@
 #include "core/placement.h"
 #include "core/text_file.h"
 #include "map/drawing_surface.h"
+#include "map/outline_cache.h"
 #include "map/outline_reader.h"
 
 #include <cstdint>
@@ -37,10 +38,13 @@ struct OutlineStyle {
 // with the shared pen. A vertex more than 2000 units from the previous one
 // in x or y starts a new polyline; the jump is measured before the far-point
 // rule, from the previous point as drawn. False on a number that overflows,
-// a point that is not a number, or a read error.
+// a point that is not a number, or a read error. With a cache the file's
+// events and their positions around home are taken from it while the file
+// and home stay (map/outline_cache.h).
 bool DrawOutlineFile(DrawingSurface &surface, TextFileReader &file,
                      const Placement &placement, const MapView &view,
-                     OutlinePen &pen, const OutlineStyle &style);
+                     OutlinePen &pen, const OutlineStyle &style,
+                     OutlineCache *cache = nullptr);
 
 // The home mark: a circle of radius 50 and a cross 100 units wide, red.
 void DrawHomeMark(DrawingSurface &surface, float x, float y);

@@ -24,7 +24,7 @@ void DrawStateOutline(MapContext &map) {
         OutlineStyle style{map.palette.states};
         style.statesRules = true;
         ok = DrawOutlineFile(surface, file, map.placement, map.View(), map.pen,
-                             style);
+                             style, map.outlines);
     }
     file.Close();
     if (!ok) {
@@ -43,7 +43,7 @@ void DrawRegionOutline(MapContext &map) {
     if (ok) {
         surface.SetDrawWidth(2);
         ok = DrawOutlineFile(surface, file, map.placement, map.View(), map.pen,
-                             OutlineStyle{map.palette.region});
+                             OutlineStyle{map.palette.region}, map.outlines);
     }
     file.Close();
     surface.SetDrawWidth(1);

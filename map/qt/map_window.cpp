@@ -10,6 +10,7 @@
 #include "dialogs/placeholder_dialog.h"
 #include "dialogs/show_stations_dialog.h"
 #include "dialogs/station_data_dialog.h"
+#include "map/qt/busy_cursor.h"
 #include "map/qt/maker_page.h"
 #include "map/qt/map_shortcuts.h"
 #include "map/qt/menu_bar_rows.h"
@@ -89,8 +90,8 @@ MapWindow::MapWindow(SessionSettings &settings, const ReferenceLists &lists,
     FitToScreen();
 
     // The window opens on a fresh surface: the six layers without a Cls.
-    DrawMapLayers(map_);
-    KeepDrawing();
+    map_.outlines = &outlines_;
+    Draw([](MapContext &map, ViewMenuState &) { DrawMapLayers(map); });
 }
 
 MapWindow::~MapWindow() = default;
@@ -167,6 +168,26 @@ void MapWindow::KeepDrawing() {
     canvas_->update();
 }
 
+void MapWindow::Draw(const MapCommand &command) {
+    BusyCursor busy;
+    const SessionSettings settings = settings_;
+    const ViewMenuState menu = viewMenu_;
+    const OutlinePen pen = pen_;
+    command(map_, viewMenu_);
+    picture_.Keep([=, dir = map_.dataDir, placement = map_.placement,
+                   palette = map_.palette,
+                   outlines = map_.outlines](DrawingSurface &surface) {
+        SessionSettings s = settings;
+        ViewMenuState m = menu;
+        OutlinePen p = pen;
+        RecordedMessages shownBefore;
+        MapContext again{s, surface, shownBefore, p, dir, placement, palette,
+                         outlines};
+        command(again, m);
+    });
+    canvas_->update();
+}
+
 void MapWindow::ShowPlaceholder(const QString &task) {
     PlaceholderDialog dialog(task, this);
     dialog.exec();
@@ -227,34 +248,31 @@ void MapWindow::OnDistance() {
 }
 
 void MapWindow::OnRings() {
-    ToggleRings(map_);
-    KeepDrawing();
+    Draw([](MapContext &map, ViewMenuState &) { ToggleRings(map); });
 }
 
 void MapWindow::OnLicensed() {
-    ToggleLicensed(map_);
-    KeepDrawing();
+    Draw([](MapContext &map, ViewMenuState &) { ToggleLicensed(map); });
 }
 
 void MapWindow::OnDayNight() {
-    CycleDayNight(map_);
-    KeepDrawing();
+    Draw([](MapContext &map, ViewMenuState &) { CycleDayNight(map); });
 }
 
 void MapWindow::OnShowStations() {
     ShowStationsDialog dialog(settings_, this);
     dialog.exec();
     if (settings_.allStationsGo != 0) {
-        DrawAllStationsMap(map_);
-        KeepDrawing();
+        Draw([](MapContext &map, ViewMenuState &) {
+            DrawAllStationsMap(map);
+        });
     }
 }
 
 void MapWindow::OnHome() {
     GetHomeDialog dialog(settings_, lists_, homeCandidate_, this);
     dialog.exec();
-    RedrawMap(map_);
-    KeepDrawing();
+    Draw([](MapContext &map, ViewMenuState &) { RedrawMap(map); });
     if (dialog.UseMapChosen())
         OpenViewer();
 }
@@ -285,40 +303,34 @@ void MapWindow::OnStationData() {
 }
 
 void MapWindow::OnGrid() {
-    ToggleGrid(map_);
-    KeepDrawing();
+    Draw([](MapContext &map, ViewMenuState &) { ToggleGrid(map); });
 }
 
 void MapWindow::OnChannel() {
     // "Erase and plot" clears the drawing; the layers go over what is left.
     GetChannelDialog dialog(settings_, picture_.Surface(), messages_, this);
     dialog.exec();
-    DrawMapLayers(map_);
-    KeepDrawing();
+    Draw([](MapContext &map, ViewMenuState &) { DrawMapLayers(map); });
 }
 
 void MapWindow::OnZoomIn() {
-    ZoomIn(map_, viewMenu_);
+    Draw([](MapContext &map, ViewMenuState &menu) { ZoomIn(map, menu); });
     ApplyViewMenu();
-    KeepDrawing();
 }
 
 void MapWindow::OnZoomOut() {
-    ZoomOut(map_, viewMenu_);
+    Draw([](MapContext &map, ViewMenuState &menu) { ZoomOut(map, menu); });
     ApplyViewMenu();
-    KeepDrawing();
 }
 
 void MapWindow::OnLarger() {
-    Larger(map_, viewMenu_);
+    Draw([](MapContext &map, ViewMenuState &menu) { Larger(map, menu); });
     ApplyViewMenu();
-    KeepDrawing();
 }
 
 void MapWindow::OnSmaller() {
-    Smaller(map_, viewMenu_);
+    Draw([](MapContext &map, ViewMenuState &menu) { Smaller(map, menu); });
     ApplyViewMenu();
-    KeepDrawing();
 }
 
 QPrinter &MapWindow::Printer() {

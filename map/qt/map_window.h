@@ -77,6 +77,13 @@ class MapWindow : public QMainWindow {
     void ApplyViewMenu();
     // After a command drew: forget what the last Cls covered and show it.
     void KeepDrawing();
+    // A command that draws on the map (and may change the view menu).
+    using MapCommand = std::function<void(MapContext &, ViewMenuState &)>;
+    // Runs `command` with the busy cursor, keeps what it drew and shows it.
+    // The picture keeps the command as the way to draw that part again, run
+    // on copies of the settings, view menu and outline pen it started from,
+    // so that it can let the operations go (KeptPicture).
+    void Draw(const MapCommand &command);
     void ShowPlaceholder(const QString &task);
     void PlaceLabel1();
 
@@ -111,6 +118,7 @@ class MapWindow : public QMainWindow {
     MapWindowHooks hooks_;
     KeptPicture picture_; // declared before map_, which draws into it
     OutlinePen pen_;
+    OutlineCache outlines_; // the outline files as last read
     MapContext map_;
     ViewMenuState viewMenu_;
     HomeCandidate homeCandidate_; // the home dialog's last clicked line

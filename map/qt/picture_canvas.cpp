@@ -1,5 +1,6 @@
 #include "map/qt/picture_canvas.h"
 
+#include "map/qt/busy_cursor.h"
 #include "map/qt/qt_surface.h"
 
 #include <QPainter>
@@ -7,6 +8,7 @@
 #include <QVariant>
 
 #include <algorithm>
+#include <optional>
 
 namespace tavik {
 
@@ -103,6 +105,10 @@ void PictureCanvas::Catchup(QSize pixelSize, qreal dpr) {
     if (!surface_)
         surface_ = std::make_unique<QtSurface>(image_, logicalSize_,
                                                background_);
+    // The whole picture again (a resize) may take a while.
+    std::optional<BusyCursor> busy;
+    if (replayed_ == 0)
+        busy.emplace();
     replayed_ = picture_.ReplayFrom(replayed_, *surface_);
     surface_->Flush();
 }

@@ -38,10 +38,47 @@ constexpr std::size_t kMaxRunPoints = 128;
 // Font sizes drawn, in device pixels: smaller is invisible, larger would only
 // cost time and memory in the glyph cache.
 constexpr double kMinFontPx = 0.5, kMaxFontPx = 4096;
+// A run's points closer than this (device pixels) to the line through their
+// kept neighbours are left out: the stroke cannot show them, and Qt's
+// stroker costs about a microsecond a point. At the continent's scale the
+// outlines have several points per pixel.
+constexpr double kSimplifyPx = 0.5;
 
 QColor ToQColor(Color c) {
     return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
                   static_cast<int>((c >> 16) & 0xFF));
+}
+
+// Douglas-Peucker on run[first..last]: marks in `keep` the points that lie
+// further than `tolerance` from the segment between the kept ones.
+void MarkKept(const std::vector<QPointF> &run, std::size_t first,
+              std::size_t last, double tolerance, std::vector<char> &keep) {
+    while (last > first + 1) {
+        const QPointF a = run[first];
+        const double dx = run[last].x() - a.x(), dy = run[last].y() - a.y();
+        const double length2 = dx * dx + dy * dy;
+        double farthest = -1;
+        std::size_t at = first;
+        for (std::size_t i = first + 1; i < last; ++i) {
+            double ex = run[i].x() - a.x(), ey = run[i].y() - a.y();
+            const double t =
+                length2 > 0
+                    ? std::clamp((ex * dx + ey * dy) / length2, 0.0, 1.0)
+                    : 0.0;
+            ex -= t * dx;
+            ey -= t * dy;
+            const double d2 = ex * ex + ey * ey;
+            if (d2 > farthest) {
+                farthest = d2;
+                at = i;
+            }
+        }
+        if (farthest <= tolerance * tolerance)
+            return;
+        keep[at] = 1;
+        MarkKept(run, first, at, tolerance, keep);
+        first = at;
+    }
 }
 
 bool IsFinite(QPointF p) {
@@ -116,6 +153,7 @@ QtSurface::QtSurface(QPaintDevice &device, QSizeF logicalSize, Color background)
         scale_ = std::min(deviceRect_.width() / logicalSize.width(),
                           deviceRect_.height() / logicalSize.height());
     penPixel_ = std::max(1.0, kUnitsPerPenPixel * scale_);
+    simplifyTolerance_ = kSimplifyPx / dpr;
     SetGuard();
     run_.reserve(1024);
 
@@ -167,17 +205,31 @@ double QtSurface::PenWidthPx() const {
                     std::clamp(state_.drawWidth, 1, kMaxPenPixels) * penPixel_);
 }
 
+// Bevel joins: a round join makes Qt's stroker work out an arc at every
+// vertex, four times the cost on the outlines, and at these pen widths the
+// two cannot be told apart. Caps stay round, so a single segment (a station
+// cross) keeps its rounded ends.
 void QtSurface::UsePen(Color c, double widthPx) {
     if (penSet_ && c == penColour_ && widthPx == penWidthPx_)
         return;
     painter_.setPen(QPen(QBrush(ToQColor(c)), widthPx, Qt::SolidLine,
-                         Qt::RoundCap, Qt::RoundJoin));
+                         Qt::RoundCap, Qt::BevelJoin));
     penSet_ = true;
     penColour_ = c;
     penWidthPx_ = widthPx;
 }
 
 void QtSurface::Flush() {
+    if (run_.size() > 2) {
+        keep_.assign(run_.size(), 0);
+        keep_.front() = keep_.back() = 1;
+        MarkKept(run_, 0, run_.size() - 1, simplifyTolerance_, keep_);
+        std::size_t kept = 0;
+        for (std::size_t i = 0; i < run_.size(); ++i)
+            if (keep_[i])
+                run_[kept++] = run_[i];
+        run_.resize(kept);
+    }
     if (run_.size() >= 2 && painter_.isActive()) {
         UsePen(runColour_, runWidthPx_);
         painter_.drawPolyline(run_.data(), static_cast<int>(run_.size()));

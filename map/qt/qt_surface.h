@@ -114,6 +114,8 @@ class QtSurface : public DrawingSurface {
     // Connected segments of one colour and width not yet drawn, as one
     // polyline; the vector keeps its capacity from run to run.
     std::vector<QPointF> run_;
+    std::vector<char> keep_;          // points of run_ kept when it is drawn
+    double simplifyTolerance_ = 0.5; // device-independent pixels
     Color runColour_ = 0;
     double runWidthPx_ = 1;
 

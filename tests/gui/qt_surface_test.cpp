@@ -227,7 +227,8 @@ TEST(QtSurface, ConnectedSegmentsAreBatchedIntoPolylinesOf128Points) {
         {{5, 6}, start + "Zigzag 5 4500;Flush;Flush;Zigzag 5 4500"},
         {{0}, "Zigzag 10 4500;Cls"},
         {{}, "Line 500 500 500 500 0xFFFFFF"},
-        {{3, 3},
+        // Cut at the device's edge; a point on a straight run is left out.
+        {{2, 2},
          "Line 6000 4500 6000 4500;LineTo 7000 4500;LineTo 1e9 4500;"
          "LineTo 1e9 5000;LineTo 7000 5000;LineTo 6000 5000"}};
     for (const auto &[calls, script] : rows) {

@@ -17,11 +17,8 @@ std::vector<std::string> Trace(const std::vector<DrawOp> &ops) {
     return lines;
 }
 
-// Every kind of operation arrives but the Message; trimming drops all before
-// the last Cls and keeps the state those operations set.
-TEST(ReplayTest, OperationsArriveAndKeepingForgetsWhatTheLastClsHides) {
-    KeptPicture picture;
-    RecordingSurface &source = picture.Surface();
+// Every kind of operation, a message and two Cls.
+void DrawEveryKind(RecordingSurface &source) {
     source.SetForeColor(0x123456);
     source.SetFontSize(8);
     source.Cls();
@@ -35,6 +32,15 @@ TEST(ReplayTest, OperationsArriveAndKeepingForgetsWhatTheLastClsHides) {
     source.Cls();
     source.SetFontSize(10);
     source.PrintText("a\\b");
+}
+
+// Every kind of operation arrives but the Message; keeping forgets all before
+// the last Cls and keeps the state those operations set.
+TEST(ReplayTest, OperationsArriveAndKeepingForgetsWhatTheLastClsHides) {
+    RecordingSurface source;
+    DrawEveryKind(source);
+    KeptPicture picture;
+    DrawEveryKind(picture.Surface());
     RecordingSurface target;
     for (const DrawOp &op : source.ops)
         Replay(op, target);
@@ -70,6 +76,51 @@ TEST(ReplayTest, OperationsArriveAndKeepingForgetsWhatTheLastClsHides) {
     for (const std::string &l : Trace(picture.Ops()))
         lines.push_back(l);
     EXPECT_EQ(Trace(whole.ops), lines);
+}
+
+// Six segments in one colour: a step of a picture, drawn again the same way.
+void DrawStep(DrawingSurface &surface, Color colour) {
+    for (int i = 0; i < 6; ++i)
+        surface.Line(i, i, i + 1.0f, i + 2.0f, colour);
+}
+
+// Past the limit all steps but the newest are let go; the whole picture
+// replays the same operations, the folded steps redrawn, and a Cls ends the
+// folding. A small step without a redraw (a pen width) folds too.
+TEST(ReplayTest, StepsPastTheLimitAreFoldedAndRedrawnForTheWholePicture) {
+    KeptPicture picture(10);
+    RecordingSurface everything; // the same steps, never folded
+    everything.SetForeColor(0x123456);
+    picture.Surface().SetForeColor(0x123456);
+    picture.Keep();
+    for (Color c = 1; c <= 5; ++c) {
+        DrawStep(picture.Surface(), c);
+        picture.Keep([c](DrawingSurface &s) { DrawStep(s, c); });
+        DrawStep(everything, c);
+        picture.Surface().SetDrawWidth(static_cast<int>(c));
+        picture.Keep();
+        everything.SetDrawWidth(static_cast<int>(c));
+        EXPECT_LE(picture.Ops().size(), 10u + 6u) << c;
+    }
+    EXPECT_GT(picture.Folded(), 0u);
+    EXPECT_EQ(picture.End(), everything.ops.size());
+
+    RecordingSurface whole;
+    picture.ReplayFrom(0, whole);
+    std::vector<std::string> expected{"SetForeColor 0x000000",
+                                      "SetFontSize 10", "SetDrawWidth 1"};
+    for (const std::string &line : Trace(everything.ops))
+        expected.push_back(line);
+    EXPECT_EQ(Trace(whole.ops), expected);
+    // A painter that has shown the folded steps goes on from where it was.
+    RecordingSurface rest;
+    picture.ReplayFrom(picture.Begin(), rest);
+    EXPECT_EQ(Trace(rest.ops), Trace(picture.Ops()));
+
+    picture.Surface().Cls();
+    picture.Keep();
+    EXPECT_EQ(picture.Folded(), 0u);
+    EXPECT_EQ(Trace(picture.Ops()), std::vector<std::string>{"Cls"});
 }
 
 } // namespace
