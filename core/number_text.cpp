@@ -2,11 +2,9 @@
 
 #include <algorithm>
 #include <charconv>
-#include <chrono>
 #include <cmath>
 #include <cstddef>
 #include <system_error>
-#include <thread>
 
 namespace tavik {
 
@@ -466,25 +464,30 @@ std::string SignedNumberText(float value) {
     return (value < 0 ? "" : " ") + ShortestText(value);
 }
 
-void WaitSeconds(float seconds,
-                 const std::function<void()> &processPendingEvents) {
-    using Clock = std::chrono::steady_clock;
-    // A year is beyond any wait the program asks for and keeps the count of
-    // clock ticks far from overflow.
-    constexpr float kLongestWait = 365.0f * 24 * 3600;
-    const float wait =
-        std::isnan(seconds) ? 0.0f : std::clamp(seconds, 0.0f, kLongestWait);
-    const Clock::time_point end =
-        Clock::now() + std::chrono::duration_cast<Clock::duration>(
-                           std::chrono::duration<double>(wait));
-    if (processPendingEvents) {
-        processPendingEvents();
-    }
-    // No events are processed while waiting; sleeping instead of spinning
-    // keeps the processor free.
-    while (Clock::now() < end) {
-        std::this_thread::sleep_until(end);
-    }
+
+std::optional<double> ParseStrictNumber(std::string_view text) {
+    if (!text.empty() && text.front() == '+')
+        text.remove_prefix(1);
+    if (text.empty())
+        return std::nullopt;
+    double value = 0;
+    const char *end = text.data() + text.size();
+    auto [ptr, ec] =
+        std::from_chars(text.data(), end, value, std::chars_format::general);
+    if (ec != std::errc() || ptr != end || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+std::optional<long> ParseStrictWhole(std::string_view text) {
+    if (!text.empty() && text.front() == '+')
+        text.remove_prefix(1);
+    long value = 0;
+    const char *end = text.data() + text.size();
+    auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (text.empty() || ec != std::errc() || ptr != end)
+        return std::nullopt;
+    return value;
 }
 
 } // namespace tavik

@@ -3,7 +3,7 @@
 // fields and words. None of these touch a file or show a message.
 
 #include <cstdint>
-#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -39,6 +39,14 @@ std::string SignedNumberText(float value);
 // lies beyond double range (an overflow the caller treats as a read failure).
 bool ReadPlainNumber(std::string_view text, double &value);
 
+// The whole of `text` as a decimal number: an optional sign, digits, point
+// and exponent, nothing before or after it; locale-independent. Nothing when
+// anything else is in it or the value is not finite. The strict reading of
+// command-line values and of the imported public lists.
+std::optional<double> ParseStrictNumber(std::string_view text);
+// The same for a decimal whole number.
+std::optional<long> ParseStrictWhole(std::string_view text);
+
 // Rounds to the nearest whole number, a half going to the even neighbour
 // (2.5 -> 2, 3.5 -> 4, -2.5 -> -2), and stores it as a signed 16-bit value.
 // False, `out` untouched, when the rounded value lies outside -32768..32767
@@ -64,10 +72,5 @@ void TakeField(std::string &line, std::string &field);
 void TakeWord(std::string_view &line, std::string_view &word);
 void TakeWord(std::string &line, std::string &word);
 
-// Lets pending window events run once, then waits `seconds` on a monotonic
-// clock without processing events. The window layer passes its event pump;
-// logic and tests pass whatever they like.
-void WaitSeconds(float seconds,
-                 const std::function<void()> &processPendingEvents);
 
 } // namespace tavik

@@ -2,19 +2,8 @@
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QStringDecoder>
 
 namespace tavik {
-
-QString ProgramText(std::string_view text) {
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString decoded = utf8.decode(
-        QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
-    if (!utf8.hasError())
-        return decoded;
-    return QString::fromLatin1(text.data(),
-                               static_cast<qsizetype>(text.size()));
-}
 
 void MessageBoxSink::ShowMessage(const std::string &text) {
     QMessageBox box(QMessageBox::NoIcon, title_,

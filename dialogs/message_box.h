@@ -4,6 +4,7 @@
 // and the desktop's beep.
 
 #include "core/messages.h"
+#include "map/qt/program_text.h"
 
 #include <QString>
 #include <string_view>
@@ -12,10 +13,6 @@
 class QWidget;
 
 namespace tavik {
-
-// Texts of the program and its data are 8-bit; UTF-8 when they decode as
-// such, Latin-1 otherwise, so that no byte is lost or refused.
-QString ProgramText(std::string_view text);
 
 class MessageBoxSink : public MessageSink {
   public:

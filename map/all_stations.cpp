@@ -12,9 +12,6 @@ namespace tavik {
 
 namespace {
 
-constexpr int kFirstChannel = 530;
-constexpr int kLastChannel = 1700;
-constexpr int kChannelStep = 10;
 // 1610 kHz has no channel file of its own in the overview.
 constexpr int kSkippedChannel = 1610;
 
@@ -49,7 +46,7 @@ void PlotAllStations(MapContext &map) {
     map.surface.SetFontSize(8);
     ChannelFile file;
     StationRecord record;
-    for (int c = kFirstChannel; c <= kLastChannel; c += kChannelStep) {
+    for (int c = kBandLowKHz; c <= kBandHighKHz; c += kChannelSpacingKHz) {
         if (c == kSkippedChannel) {
             continue;
         }

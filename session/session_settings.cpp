@@ -35,20 +35,21 @@ void SetDefaults(SessionSettings &s) {
     s.showDeleted = 0;
 }
 
-// NaN-safe: a value that is not a number ends at the lower limit.
+// `v` held to low..high; a value that is not a number ends at the lower
+// limit.
+float HoldWithin(float v, float low, float high) {
+    if (v > high)
+        return high;
+    if (!(v >= low))
+        return low;
+    return v;
+}
+
+// The limits the session file is written and read with.
 void HoldPatternAndScale(SessionSettings &s) {
-    if (s.patternSize > kMaxSavedPatternSize) {
-        s.patternSize = kMaxSavedPatternSize;
-    }
-    if (!(s.patternSize >= kMinPatternSize)) {
-        s.patternSize = kMinPatternSize;
-    }
-    if (s.scaleFactor > kMaxScale) {
-        s.scaleFactor = kMaxScale;
-    }
-    if (!(s.scaleFactor >= kMinScale)) {
-        s.scaleFactor = kMinScale;
-    }
+    s.patternSize = HoldWithin(s.patternSize, kMinPatternSize,
+                               kMaxSavedPatternSize);
+    s.scaleFactor = HoldWithin(s.scaleFactor, kMinScale, kMaxScale);
 }
 
 enum class Next { Value, End, Failure };
@@ -365,15 +366,10 @@ bool WriteSessionFile(SessionSettings &settings, MessageSink &messages,
     return true;
 }
 
-} // namespace tavik
-
-namespace tavik {
-
 void HoldToMapRanges(SessionSettings &settings) {
-    settings.scaleFactor =
-        std::clamp(settings.scaleFactor, kMinScale, kMaxScale);
+    settings.scaleFactor = HoldWithin(settings.scaleFactor, kMinScale, kMaxScale);
     settings.patternSize =
-        std::clamp(settings.patternSize, kMinPatternSize, kMaxPatternSize);
+        HoldWithin(settings.patternSize, kMinPatternSize, kMaxPatternSize);
 }
 
 } // namespace tavik

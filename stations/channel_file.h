@@ -17,8 +17,12 @@
 namespace tavik {
 
 constexpr int kMaxTowers = 12;
-constexpr float kLowestChannel = 530.0f;
-constexpr float kHighestChannel = 1700.0f;
+// The band: channels 530 to 1700 kHz, 10 kHz apart.
+constexpr int kBandLowKHz = 530;
+constexpr int kBandHighKHz = 1700;
+constexpr int kChannelSpacingKHz = 10;
+constexpr float kLowestChannel = kBandLowKHz;
+constexpr float kHighestChannel = kBandHighKHz;
 
 struct Tower {
     std::string TowerRef;  // "0": measured from the array's reference point

@@ -1,6 +1,7 @@
 #include "map/qt/map_window.h"
 
 #include "core/number_text.h"
+#include "core/wait_seconds.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/get_channel_dialog.h"
 #include "dialogs/get_distance_dialog.h"

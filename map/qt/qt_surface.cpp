@@ -1,5 +1,7 @@
 #include "map/qt/qt_surface.h"
 
+#include "map/qt/program_text.h"
+
 #include <QByteArrayView>
 #include <QColor>
 #include <QFontMetricsF>
@@ -118,17 +120,11 @@ bool ClipSegment(const QRectF &r, QPointF &p0, QPointF &p1) {
     return true;
 }
 
-// Data files are ASCII or, rarely, Latin-1; UTF-8 is taken when the bytes
-// are valid UTF-8. Control characters (and the two non-characters U+FFFE and
-// U+FFFF) have no glyph and cannot stand in an SVG file's XML: each is shown
-// as the replacement character instead.
+// The program's text as drawn. Control characters (and the two
+// non-characters U+FFFE and U+FFFF) have no glyph and cannot stand in an SVG
+// file's XML: each is shown as the replacement character instead.
 QString DecodeText(std::string_view text) {
-    const QByteArrayView bytes(text.data(),
-                               static_cast<qsizetype>(text.size()));
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString decoded = utf8.decode(bytes);
-    if (utf8.hasError())
-        decoded = QString::fromLatin1(bytes);
+    QString decoded = ProgramText(text);
     for (QChar &c : decoded) {
         const char16_t u = c.unicode();
         if (u < 0x20 || u == 0x7F || u == 0xFFFE || u == 0xFFFF)

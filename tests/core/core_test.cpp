@@ -1,5 +1,6 @@
 #include "core/geodesy.h"
 #include "core/number_text.h"
+#include "core/wait_seconds.h"
 #include "core/text_file.h"
 
 #include <gtest/gtest.h>

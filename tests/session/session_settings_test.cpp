@@ -3,6 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <charconv>
 #include <csignal>
 #include <filesystem>
@@ -199,7 +201,9 @@ TEST(HoldToMapRanges, KeepsTheMapDrawableAfterAnEarlyEndedFile) {
     const std::pair<S, S> rows[] = {
         {{}, {0, "", 0, 0, .02f, 100}},
         {{0, "", 0, 0, 5, 99999}, {0, "", 0, 0, 2, 10000}},
-        {{0, "", 0, 0, .3f, 750}, {0, "", 0, 0, .3f, 750}}};
+        {{0, "", 0, 0, .3f, 750}, {0, "", 0, 0, .3f, 750}},
+        // Not a number: the lower limits, never NaN passed on.
+        {{0, "", 0, 0, NAN, NAN}, {0, "", 0, 0, .02f, 100}}};
     for (auto [s, want] : rows) {
         HoldToMapRanges(s);
         EXPECT_EQ(Show(s), Show(want));

@@ -79,30 +79,11 @@ void SplitCsv(std::string_view line, std::vector<std::string> &fields) {
 }
 
 std::optional<double> ParseNumber(std::string_view text) {
-    text = Trim(text);
-    if (!text.empty() && text.front() == '+')
-        text.remove_prefix(1);
-    if (text.empty())
-        return std::nullopt;
-    double value = 0;
-    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(),
-                                     value, std::chars_format::general);
-    if (ec != std::errc() || end != text.data() + text.size() ||
-        !std::isfinite(value))
-        return std::nullopt;
-    return value;
+    return tavik::ParseStrictNumber(Trim(text));
 }
 
 std::optional<long> ParseWhole(std::string_view text) {
-    text = Trim(text);
-    if (!text.empty() && text.front() == '+')
-        text.remove_prefix(1);
-    long value = 0;
-    auto [end, ec] =
-        std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || ec != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
+    return tavik::ParseStrictWhole(Trim(text));
 }
 
 std::optional<float> ToChannelSingle(double value) {

@@ -3,6 +3,8 @@
 // transmitter list and, when given, the LMS tower tables, and writes the
 // program's channel files (530.DAT ... 1700.DAT) and its two call-sign lists.
 
+#include "stations/channel_file.h"
+
 #include <map>
 #include <string>
 #include <vector>
@@ -10,9 +12,9 @@
 namespace tavik::import {
 
 // The channels of the band, kHz; every one gets a file, empty or not.
-constexpr int kFirstChannel = 530;
-constexpr int kLastChannel = 1700;
-constexpr int kChannelStep = 10;
+constexpr int kFirstChannel = kBandLowKHz;
+constexpr int kLastChannel = kBandHighKHz;
+constexpr int kChannelStep = kChannelSpacingKHz;
 constexpr int kChannelCount = (kLastChannel - kFirstChannel) / kChannelStep + 1;
 
 // The program keeps at most this many lines of each call-sign list.
