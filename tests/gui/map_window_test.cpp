@@ -474,6 +474,32 @@ TEST_F(MapWindowTest, ExitsSaveTheSessionAndTheFrameDoesNot) {
     EXPECT_TRUE(waits_.empty() && !label1Shown_ && !window_->isVisible());
 }
 
+// "Channel" draws over the picture; a hundred of them keep the picture's
+// operations bounded (the older steps folded away), and the whole picture
+// painted again after a resize is the one painted step by step.
+TEST_F(MapWindowTest, ChannelsDrawnOverKeepABoundedPictureThatRepaintsTheSame) {
+    std::vector<std::string> coast{"-100 -100"};
+    for (int i = 0; i < 6000; ++i) // a wavy coast across Texas
+        coast.push_back(std::to_string(31 + (i % 7) * 0.01) + " " +
+                        std::to_string(262 + i * 0.001));
+    WriteLines("REGION2.dat", coast);
+    Open();
+    auto *canvas = Find<PictureCanvas>("mapCanvas");
+    for (int i = 0; i < 100; ++i) {
+        Answer(Find("mnuChannel"), "cmdExit");
+        canvas->repaint(); // step by step, as the user sees it
+    }
+    EXPECT_GT(Printed(kLegend), 0);
+    EXPECT_LE(window_->Drawing().size(), KeptPicture::kFoldLimit + 7000);
+    const QSize size = canvas->size();
+    const QImage stepwise = canvas->grab().toImage();
+    canvas->resize(size + QSize(40, 30));
+    canvas->repaint();
+    canvas->resize(size);
+    EXPECT_EQ(canvas->grab().toImage(), stepwise);
+    EXPECT_TRUE(messages_.shown.empty());
+}
+
 TEST_F(MapWindowTest, CanvasShowsTheKeptPictureAtAnySizeWithoutTheFiles) {
     Open();
     // With the data gone, a redraw would fail and say so; a resize must not.

@@ -10,9 +10,11 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace tavik {
@@ -152,6 +154,42 @@ TEST(Outlines, StatesThinWithHomeMarkThenRegionTwoPixelsWide) {
     ExpectLine(ops[7], b.x, b.y, b.x, b.y, kWhite);
     ExpectLine(ops[8], b.x, b.y, a.x, a.y, kRegion);
     ExpectOp(ops[9], OpKind::SetDrawWidth, {1});
+}
+
+// With a cache the outlines draw exactly what reading the file draws, at any
+// home and scale; a file rewritten on disk (same size, a later time) shows at
+// the next drawing.
+TEST(Outlines, CachedOutlinesDrawAsReadAndFollowTheFileOnDisk) {
+    MapFixture f;
+    f.Write("REGION2.dat", {"-100 -100", "33 263", "33.5 263.5", "x", "34 263"});
+    OutlineCache cache;
+    const auto draw = [&](OutlineCache *with) {
+        f.surface.ops.clear();
+        f.pen = {};
+        f.map.outlines = with;
+        DrawRegionOutline(f.map);
+        std::string trace;
+        for (const DrawOp &op : f.ops())
+            trace += TraceLine(op) + "\n";
+        return trace;
+    };
+    for (const auto &[lat, lon, scale] :
+         {std::tuple{32.78f, 96.8f, 1000.0f}, {32.78f, 96.8f, 7071.07f},
+          {45.5f, 73.6f, 100.0f}}) {
+        f.settings.homeLatitude = lat;
+        f.settings.homeLongitude = lon;
+        f.settings.scaleFactor = scale;
+        EXPECT_EQ(draw(&cache), draw(nullptr)) << scale;
+    }
+    const std::string before = draw(&cache);
+    const std::string path = f.dir + "/REGION2.dat";
+    const auto written = std::filesystem::last_write_time(path);
+    f.Write("REGION2.dat", {"-100 -100", "33 263", "33.5 263.5", "x", "34 264"});
+    std::filesystem::last_write_time(path, written + std::chrono::seconds(1));
+    const std::string changed = draw(&cache);
+    EXPECT_EQ(changed, draw(nullptr));
+    EXPECT_NE(changed, before);
+    EXPECT_EQ(cache.Size(), 1u);
 }
 
 // The pen carries over between the drawers and from one redraw to the next:
