@@ -509,7 +509,10 @@ TEST(ChannelPlot, FailuresAndChannelsOutsideTheBand) {
             continue;
         const Ops &ops = f.ops();
         const MapPoint p = At(f, 33.25f, 97.25f);
-        ExpectPSet(ops[184], p.x - 15, p.y - 30); // the call sign
+        ExpectOp(ops[181], OpKind::SetFontSize, {8});
+        ExpectPSet(ops[182], p.x - 60, p.y - 210);
+        ExpectPSet(ops[184], p.x - 15, p.y - 30);
+        ExpectOp(ops[186], OpKind::SetFontSize, {10});
         ExpectLine(ops[187], p.x - 30, p.y, p.x + 30, p.y, kRed);
         ExpectLine(ops[188], p.x, p.y - 30, p.x, p.y + 30, kRed);
     }
