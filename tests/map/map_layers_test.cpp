@@ -509,8 +509,6 @@ TEST(ChannelPlot, FailuresAndChannelsOutsideTheBand) {
             continue;
         const Ops &ops = f.ops();
         const MapPoint p = At(f, 33.25f, 97.25f);
-        ExpectOp(ops[180], OpKind::LineTo, {ops[0].a[0], ops[0].a[1]},
-                 0x0000AA);
         ExpectOp(ops[181], OpKind::SetFontSize, {8});
         ExpectPSet(ops[182], p.x - 60, p.y - 210);
         ExpectPSet(ops[184], p.x - 15, p.y - 30);

@@ -55,7 +55,11 @@ TEST_F(RenderOptionsTest, BadArgumentsAreRefusedNamingThem) {
              // stands.
              {"--rings --all-stations -o a.png", "--rings does not apply"},
              {"--all-stations --channel 1340 -o a.png", "--channel"},
-             {"--all-stations --city X -o a.png", "--city"}}) {
+             {"--all-stations --city X -o a.png", "--city"},
+             {"--startup --day-night 1 -o a.png", "--day-night"},
+             {"--viewer --channel 1340 -o a.png", "--channel"},
+             {"--page --rings -o a.png", "--rings"},
+             {"--station-pattern WATO --rings -o a.png", "--rings"}}) {
         EXPECT_EQ(Parse(line), ParseOutcome::Error) << line;
         EXPECT_NE(error.find(errorPart), std::string::npos) << line << error;
     }
