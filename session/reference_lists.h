@@ -26,8 +26,6 @@ struct ReferenceLists {
     std::vector<std::string> callsW; // CallsW
 
     int16_t CityCount() const { return static_cast<int16_t>(cities.size()); }
-    int16_t CallsKCount() const { return static_cast<int16_t>(callsK.size()); }
-    int16_t CallsWCount() const { return static_cast<int16_t>(callsW.size()); }
 };
 
 // Reads up to `limit` non-empty lines of `dir`/`name` (name matched without

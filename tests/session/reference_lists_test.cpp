@@ -11,58 +11,46 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class ReferenceListsTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("tavik-lists-" + std::to_string(::testing::UnitTest::GetInstance()
-                                                    ->random_seed()) +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-    void Write(const std::string &name, const std::string &bytes) {
-        std::ofstream(dir_ / name, std::ios::binary) << bytes;
-    }
-    fs::path dir_;
-};
-
-TEST_F(ReferenceListsTest, EmptyLinesSkippedBlankLinesKeptInFileOrder) {
-    // CR LF, lone CR and a line of blanks; the name is matched in any case.
-    Write("tavik.LST", "Zeta\r\n\r\n\r\n   \rAlpha\r\n");
-    ReferenceLists lists;
-    LoadReferenceLists(dir_.string(), lists);
-    EXPECT_EQ(lists.cities, (std::vector<std::string>{"Zeta", "   ", "Alpha"}));
-    EXPECT_EQ(lists.CityCount(), 3);
-    EXPECT_EQ(lists.CallsKCount(), 0); // missing files give empty lists
-    EXPECT_EQ(lists.CallsWCount(), 0);
+// A fresh folder named after the running test.
+fs::path TestDir() {
+    const fs::path dir =
+        fs::path(::testing::TempDir()) / "tavik-lists" /
+        ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    return dir;
 }
 
-TEST_F(ReferenceListsTest, EachListStopsAtItsLimit) {
-    const struct {
-        const char *file;
-        int lines;
-        int16_t kept;
-    } rows[] = {{kCityListFile, 900, 861},
-                {kCallsKFile, 2357, 2356},
-                {kCallsWFile, 6000, 5000}};
-    for (const auto &r : rows) {
-        std::string text;
-        for (int i = 1; i <= r.lines; ++i) {
-            text += "L" + std::to_string(i) + "\r\n";
-        }
-        Write(r.file, text);
-    }
+TEST(ReferenceLists, EmptyLinesSkippedBlankLinesKeptInFileOrder) {
+    // CR LF, lone CR and a line of blanks; the name is matched in any case.
+    const fs::path dir = TestDir();
+    std::ofstream(dir / "tavik.LST", std::ios::binary)
+        << "Zeta\r\n\r\n\r\n   \rAlpha\r\n";
     ReferenceLists lists;
-    lists.cities = {"stale"};
-    LoadReferenceLists(dir_.string(), lists);
-    const std::vector<std::string> *got[] = {&lists.cities, &lists.callsK,
-                                             &lists.callsW};
-    for (int i = 0; i < 3; ++i) {
-        SCOPED_TRACE(rows[i].file);
-        ASSERT_EQ(static_cast<int>(got[i]->size()), rows[i].kept);
-        EXPECT_EQ(got[i]->front(), "L1");
-        EXPECT_EQ(got[i]->back(), "L" + std::to_string(rows[i].kept));
+    lists.cities = lists.callsK = {"stale"};
+    LoadReferenceLists(dir.string(), lists);
+    EXPECT_EQ(lists.cities, (std::vector<std::string>{"Zeta", "   ", "Alpha"}));
+    // Missing files give empty lists.
+    EXPECT_TRUE(lists.callsK.empty() && lists.callsW.empty());
+}
+
+TEST(ReferenceLists, EachListStopsAtItsLimit) {
+    const fs::path dir = TestDir();
+    ReferenceLists lists;
+    const std::tuple<const char *, int, std::vector<std::string> *> rows[] = {
+        {kCityListFile, 861, &lists.cities},
+        {kCallsKFile, 2356, &lists.callsK},
+        {kCallsWFile, 5000, &lists.callsW}};
+    for (const auto &[file, kept, got] : rows) {
+        std::ofstream out(dir / file, std::ios::binary);
+        for (int i = 1; i <= kept + 1; ++i)
+            out << "L" << i << "\r\n";
+    }
+    LoadReferenceLists(dir.string(), lists);
+    for (const auto &[file, kept, got] : rows) {
+        ASSERT_EQ(static_cast<int>(got->size()), kept) << file;
+        EXPECT_EQ(got->front(), "L1");
+        EXPECT_EQ(got->back(), "L" + std::to_string(kept));
     }
 }
 

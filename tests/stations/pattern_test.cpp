@@ -32,12 +32,6 @@ PatternTable Sweep(const StationRecord &record,
     return table;
 }
 
-PatternTable Constant(float e) {
-    PatternTable table;
-    table.fill(e);
-    return table;
-}
-
 TEST(Pattern, SingleTowerIsACircleByPowerAndHours) {
     // Hours, power, the channel plot's field; the station data window's at 16
     // times the power: no hours factor, 0.9 * power^0.25.
@@ -135,7 +129,8 @@ TEST(Pattern, UnformablePatternsGiveAZeroTable) {
             {{"0", ratio, 90, 0, 0, 0}, {"0", ratio, 90, phase, spacing, 0}});
         record.Towers = towers;
         for (SweepFn sweep : {ComputePattern, CSweepHorizontal}) {
-            PatternTable table = Constant(-1);
+            PatternTable table;
+            table.fill(-1);
             EXPECT_EQ(sweep(record, table), towers < 1) << name;
             EXPECT_EQ(table, PatternTable{}) << name;
         }
