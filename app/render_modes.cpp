@@ -6,6 +6,7 @@
 #include "map/map_layers.h"
 #include "map/station_pattern.h"
 #include "print/page.h"
+#include "map/startup_plot.h"
 #include "session/startup.h"
 #include "viewer/outline_view.h"
 

@@ -3,6 +3,7 @@
 // shared by the window, which shows them as widgets over its picture, and
 // the renderer, which paints them over the picture it wrote.
 
+#include "map/startup_plot.h"
 #include "session/startup.h"
 
 #include <QColor>

@@ -8,6 +8,7 @@
 #include "map/kept_picture.h"
 #include "session/reference_lists.h"
 #include "session/session_settings.h"
+#include "map/startup_plot.h"
 #include "session/startup.h"
 
 #include <QWidget>

@@ -2,6 +2,7 @@
 // and the start-up plot drawn on a RecordingSurface from small data files.
 
 #include "map/recording_surface.h"
+#include "map/startup_plot.h"
 #include "session/startup.h"
 
 #include <gtest/gtest.h>
