@@ -133,7 +133,12 @@ void MenuBarRows::Wrap() {
     bool same = true;
     for (std::size_t r = 0, first = 0; r < rows.size(); ++r) {
         const int count = r < counts.size() ? counts[r] : 0;
-        same = same && rows[r]->actions() == items.mid(first, count);
+        // Compared element by element: QList's == hands memcmp a null
+        // pointer for an empty list.
+        const QList<QAction *> shown = rows[r]->actions();
+        const QList<QAction *> wanted = items.mid(first, count);
+        same = same && shown.size() == wanted.size() &&
+               std::equal(shown.begin(), shown.end(), wanted.begin());
         first += count;
     }
     if (!same) {
