@@ -52,7 +52,7 @@ void DrawViewer(const RenderJob &job) {
 // search of the channel, whose call sign is the mode's value.
 void DrawStationPattern(const RenderJob &job) {
     ShowStationPatternOf(job.surface, job.messages, job.dataDir,
-                         job.settings.channelKHz, job.settings.Flags(),
+                         job.settings.channelKHz, job.settings.show,
                          job.options.modeValue);
 }
 

@@ -193,15 +193,15 @@ void ApplyRenderOptions(const RenderOptions &options,
     if (options.licensedOnly)
         settings.licensedOnly = 1;
     if (options.show.showNew)
-        settings.showNew = 1;
+        settings.show.showNew = 1;
     if (options.show.showShort)
-        settings.showShort = 1;
+        settings.show.showShort = 1;
     if (options.show.showXenva2)
-        settings.showXenva2 = 1;
+        settings.show.showXenva2 = 1;
     if (options.show.showLong)
-        settings.showLong = 1;
+        settings.show.showLong = 1;
     if (options.show.showDeleted)
-        settings.showDeleted = 1;
+        settings.show.showDeleted = 1;
 }
 
 } // namespace tavik

@@ -50,9 +50,9 @@ GetOptionsDialog::GetOptionsDialog(SessionSettings &settings, QWidget *parent)
     setWindowTitle(QStringLiteral("Tavik - Get options"));
     setModal(true);
 
-    int16_t *const targets[] = {&settings.showNew,     &settings.showShort,
-                                &settings.showXenva2,  &settings.showLong,
-                                &settings.showDeleted, &settings.distanceUnit,
+    int16_t *const targets[] = {&settings.show.showNew,     &settings.show.showShort,
+                                &settings.show.showXenva2,  &settings.show.showLong,
+                                &settings.show.showDeleted, &settings.distanceUnit,
                                 &settings.compassOn};
 
     auto *layout = new QGridLayout(this);

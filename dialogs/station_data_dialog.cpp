@@ -147,7 +147,7 @@ StationDataDialog::~StationDataDialog() = default;
 void StationDataDialog::RunSearch() {
     lstGetData_->clear();
     search_ = SearchStations(dataDir_, settings_.channelKHz,
-                             settings_.Flags(),
+                             settings_.show,
                              txtGetData_->text().toStdString(), messages_);
     for (const std::string &row : search_.rows)
         lstGetData_->addItem(ProgramText(row));
@@ -164,7 +164,7 @@ void StationDataDialog::RowClicked(int k) {
     if (!row || SelectRow(*row).call.empty())
         return;
     ShowStationPattern(picture_.Surface(), dataDir_, settings_.channelKHz,
-                       settings_.Flags(), *row);
+                       settings_.show, *row);
     picture_.Keep();
     label5_->show();
     canvas_->update();

@@ -23,7 +23,7 @@ bool PlotOneChannel(MapContext &map, ChannelFile &file, int channel,
         return false;
     }
     const MapView view = map.View();
-    const ShowFlags flags = map.settings.Flags();
+    const ShowFlags flags = map.settings.show;
     DrawingSurface &surface = map.surface;
     return ForEachStation(file, record, [&](const StationRecord &station) {
         if (!PassesClassFilters(station.Call, flags)) {

@@ -42,7 +42,7 @@ bool PlotStations(MapContext &map, ChannelFile &file, const std::string &name) {
     }
     const SessionSettings &s = map.settings;
     const MapView view = map.View();
-    const ShowFlags flags = s.Flags();
+    const ShowFlags flags = s.show;
     StationRecord record;
     PatternTable table{};
     return ForEachStation(file, record, [&](const StationRecord &station) {

@@ -51,7 +51,7 @@ void DrawStartupPlot(DrawingSurface &surface, SessionSettings &settings,
         return;
     const MapView view{settings.homeLatitude, settings.homeLongitude,
                        settings.scaleFactor};
-    const ShowFlags flags = settings.Flags();
+    const ShowFlags flags = settings.show;
     StationRecord record;
     PatternTable table{};
     ForEachStation(file, record, [&](const StationRecord &station) {

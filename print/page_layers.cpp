@@ -43,7 +43,7 @@ void ReportFailure(MapContext &page, const std::string &text) {
 bool PrintStations(MapContext &page, ChannelFile &file) {
     const SessionSettings &s = page.settings;
     const MapView view = page.View();
-    const ShowFlags flags = s.Flags();
+    const ShowFlags flags = s.show;
     StationRecord record;
     PatternTable table{};
     return ForEachStation(file, record, [&](const StationRecord &station) {

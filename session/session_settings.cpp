@@ -28,11 +28,7 @@ void SetDefaults(SessionSettings &s) {
     s.homeLongitude = 96.82f;
     s.patternSize = 0.2f;
     s.scaleFactor = 1000.0f;
-    s.showNew = 0;
-    s.showShort = 0;
-    s.showXenva2 = 0;
-    s.showLong = 0;
-    s.showDeleted = 0;
+    s.show = ShowFlags{};
 }
 
 // `v` held to low..high; a value that is not a number ends at the lower
@@ -118,14 +114,14 @@ const ValueStep kValueSteps[] = {
     [](SessionSettings &s, std::string_view v) {
         return PlainSingle(v, s.scaleFactor);
     },
-    [](SessionSettings &s, std::string_view v) { return Flag(v, s.showNew); },
-    [](SessionSettings &s, std::string_view v) { return Flag(v, s.showShort); },
+    [](SessionSettings &s, std::string_view v) { return Flag(v, s.show.showNew); },
+    [](SessionSettings &s, std::string_view v) { return Flag(v, s.show.showShort); },
     [](SessionSettings &s, std::string_view v) {
-        return Flag(v, s.showXenva2);
+        return Flag(v, s.show.showXenva2);
     },
-    [](SessionSettings &s, std::string_view v) { return Flag(v, s.showLong); },
+    [](SessionSettings &s, std::string_view v) { return Flag(v, s.show.showLong); },
     [](SessionSettings &s, std::string_view v) {
-        return Flag(v, s.showDeleted);
+        return Flag(v, s.show.showDeleted);
     },
     // A file that ends before this line is still read without failure; the
     // distance unit then stays as it was.
@@ -181,11 +177,11 @@ std::string FileText(const SessionSettings &s, const std::string &date) {
     line("Home longitude: ", SessionNumberText(s.homeLongitude));
     line("Relative size of pattern: ", SessionNumberText(s.patternSize));
     line("Scale factor: ", SessionNumberText(s.scaleFactor));
-    line("Show NEW callsigns: ", std::to_string(s.showNew));
-    line("Show short callsigns: ", std::to_string(s.showShort));
-    line("Show XENVA2 callsigns: ", std::to_string(s.showXenva2));
-    line("Show long callsigns: ", std::to_string(s.showLong));
-    line("Show deleted facilities: ", std::to_string(s.showDeleted));
+    line("Show NEW callsigns: ", std::to_string(s.show.showNew));
+    line("Show short callsigns: ", std::to_string(s.show.showShort));
+    line("Show XENVA2 callsigns: ", std::to_string(s.show.showXenva2));
+    line("Show long callsigns: ", std::to_string(s.show.showLong));
+    line("Show deleted facilities: ", std::to_string(s.show.showDeleted));
     line("Distance km or miles: ", std::to_string(s.distanceUnit));
     return t;
 }

@@ -28,11 +28,7 @@ struct SessionSettings {
     float homeLongitude = 0; // degrees WEST positive (Dallas is 96.82)
     float patternSize = 0;   // 0.02..2.0 while running, saved within 0.02..1.0
     float scaleFactor = 0;   // 100..10000; one km is scaleFactor / 75 units
-    int16_t showNew = 0;
-    int16_t showShort = 0;
-    int16_t showXenva2 = 0;
-    int16_t showLong = 0;
-    int16_t showDeleted = 0;
+    ShowFlags show;           // the five station classes shown
     int16_t distanceUnit = 0; // 1 = miles, anything else kilometres
     // Not saved: zero at every start.
     int16_t gridOn = 0;    // grid drawn when not 0
@@ -42,10 +38,6 @@ struct SessionSettings {
         0; // 0 all hours, 1 day & critical, 2 night & critical
     int16_t licensedOnly = 0;  // 1: licensed patterns only
     int16_t allStationsGo = 0; // answer of the all-stations dialog, 1 = plot
-
-    ShowFlags Flags() const {
-        return {showNew, showShort, showXenva2, showLong, showDeleted};
-    }
 };
 
 // Fills `settings` from the session file at `path` (name matched without

@@ -108,8 +108,8 @@ TEST(GetChannelDialogTest, OpensOnTheStoredChannelAndTheFrameChangesNothing) {
 
 TEST(GetOptionsDialogTest, ButtonsShowTheSettingsAndReturnReadsThemBack) {
     SessionSettings settings;
-    settings.showNew = 1;
-    settings.showXenva2 = 2; // neither: the frame's buttons stay off
+    settings.show.showNew = 1;
+    settings.show.showXenva2 = 2; // neither: the frame's buttons stay off
     settings.distanceUnit = 1;
     GetOptionsDialog dialog(settings, nullptr);
     EXPECT_EQ(dialog.windowTitle(), "Tavik - Get options");
@@ -127,11 +127,11 @@ TEST(GetOptionsDialogTest, ButtonsShowTheSettingsAndReturnReadsThemBack) {
     for (const char *option : {"Option2", "Option5", "Option11", "Option13"})
         Click(dialog, option);
     EXPECT_EQ(settings.distanceUnit, 0);
-    EXPECT_EQ(settings.showNew, 1);
+    EXPECT_EQ(settings.show.showNew, 1);
     Click(dialog, "cmdExit");
     const std::vector<int16_t> after = {
-        settings.showNew,  settings.showShort,   settings.showXenva2,
-        settings.showLong, settings.showDeleted, settings.distanceUnit,
+        settings.show.showNew,  settings.show.showShort,   settings.show.showXenva2,
+        settings.show.showLong, settings.show.showDeleted, settings.distanceUnit,
         settings.compassOn};
     EXPECT_EQ(after, std::vector<int16_t>({0, 0, 1, 0, 0, 0, 1}));
 }
@@ -144,7 +144,7 @@ TEST(GetOptionsDialogTest, FrameCloseKeepsAllButTheClickedUnit) {
         Click(dialog, option);
     dialog.close();
     EXPECT_EQ(settings.distanceUnit, 1);
-    EXPECT_EQ(settings.showNew + settings.compassOn, 0);
+    EXPECT_EQ(settings.show.showNew + settings.compassOn, 0);
 }
 
 TEST(AboutDialogTest, ShowsVersionNoticeAndOpensTheMakersAddress) {

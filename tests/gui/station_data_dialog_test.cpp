@@ -75,7 +75,7 @@ class StationDataDialogTest : public ::testing::Test {
 };
 
 TEST_F(StationDataDialogTest, SearchListsRowsAndAClickDrawsThatStation) {
-    settings_.showNew = 1;
+    settings_.show.showNew = 1;
     Open();
     EXPECT_EQ(dialog_->windowTitle(), "Tavik - Get data");
     EXPECT_EQ(Find<QLabel>("Label2")->text(),

@@ -542,7 +542,7 @@ TEST(ChannelPlot, FiltersThenLegendAndBanners) {
         f.settings.dayNightMode = row.dayNight;
         f.settings.licensedOnly = row.licensed;
         f.settings.homeCity = row.city;
-        f.settings.showNew = 0;
+        f.settings.show.showNew = 0;
         f.Write("1340.DAT",
                 {"NEW,USA,TX,DENTON,L,U,33.25,97.25,50,0,2", "0,1,0,0,0,0",
                  "1,1,0,90,90,0", Station("KNNN", "N"), kTower,
@@ -597,7 +597,7 @@ TEST(AllStations, EveryChannelButThe1610InOrderUntilAFailure) {
     f.Write("REGION2.dat", {"-100 -100", "30 265", "30.25 265"});
     f.settings.dayNightMode = f.settings.licensedOnly = f.settings.gridOn = 1;
     f.settings.ringsOn = f.settings.compassOn = 1;
-    f.settings.showNew = 0;
+    f.settings.show.showNew = 0;
     f.surface.Line(1, 2, 3, 4, kGrid); // an old picture
     DrawAllStationsMap(f.map);
     EXPECT_EQ(Layers(f.ops()), "grid cls states home region cross");

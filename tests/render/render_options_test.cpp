@@ -104,7 +104,7 @@ TEST_F(RenderOptionsTest, EveryOverrideReachesTheSession) {
                    &RenderModes().front()));
 
     SessionSettings s = {1080, "Dallas TX", 32.78f, 96.82f, 0.2f, 1000};
-    s.showDeleted = 1;
+    s.show.showDeleted = 1;
     ApplyRenderOptions(options, s);
     EXPECT_EQ(
         std::tuple(s.channelKHz, s.homeLatitude, s.homeLongitude, s.homeCity,
@@ -113,8 +113,8 @@ TEST_F(RenderOptionsTest, EveryOverrideReachesTheSession) {
     // Switches and named classes on; other classes as the file had them.
     EXPECT_EQ(std::vector<int>({s.dayNightMode, s.ringsOn, s.compassOn,
                                 s.gridOn, s.distanceUnit, s.licensedOnly,
-                                s.showNew, s.showXenva2, s.showDeleted,
-                                s.showShort, s.showLong}),
+                                s.show.showNew, s.show.showXenva2, s.show.showDeleted,
+                                s.show.showShort, s.show.showLong}),
               std::vector<int>({2, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0}));
 }
 

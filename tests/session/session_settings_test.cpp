@@ -36,7 +36,7 @@ std::string Show(const S &s) {
                       f(s.homeLatitude) + f(s.homeLongitude) +
                       f(s.patternSize) + f(s.scaleFactor);
     for (int v :
-         {s.showNew, s.showShort, s.showXenva2, s.showLong, s.showDeleted,
+         {s.show.showNew, s.show.showShort, s.show.showXenva2, s.show.showLong, s.show.showDeleted,
           s.distanceUnit, s.gridOn, s.ringsOn, s.compassOn, s.dayNightMode,
           s.licensedOnly, s.allStationsGo}) {
         out += '|' + std::to_string(v);

@@ -165,10 +165,10 @@ TEST_F(StartupPlotTest, OnlyTheFourCallFiltersApplyAnd1610DrawsNothing) {
                      std::to_string(r.showLong));
         surface_.ops.clear();
         settings_.channelKHz = r.channel;
-        settings_.showNew = r.showNew;
-        settings_.showShort = r.showShort;
-        settings_.showLong = r.showLong;
-        settings_.showDeleted = 0;
+        settings_.show.showNew = r.showNew;
+        settings_.show.showShort = r.showShort;
+        settings_.show.showLong = r.showLong;
+        settings_.show.showDeleted = 0;
         DrawStartupPlot(surface_, settings_, dir_);
         EXPECT_EQ(Outlines(), r.outlines);
     }
