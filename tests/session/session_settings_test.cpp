@@ -22,7 +22,7 @@ using S = SessionSettings;
 
 const char *const kFailureText =
     "The Tavik last-session file was not written correctly.";
-const S kDallas{1080, "Dallas TX", 32.78f, 96.82f, 0.2f, 1000};
+const S kDallas{1080, "Dallas TX", 32.78f, 96.82f, 0.2f, 1000, {}};
 const S kEarlier{600, "Earlier", 10, 20, 7, 30, 5, 5, 5, 5, 5, 9, 0, 0, 1};
 const std::string kUnsaved = "|0|0|1|0|0|0"; // of kEarlier
 
@@ -114,14 +114,14 @@ TEST_F(SessionFileTest, WritesFifteenLinesWithinRangesOrKeepsTheOldFile) {
     EXPECT_EQ(std::distance(fs::directory_iterator(dir_), {}), 2);
 
     // Ranges are fixed on writing, in the live record too; {} after: none.
-    const S oakRidge{1340, "Oak Ridge", 32.78f, 84.32f, 0.2f, 100};
+    const S oakRidge{1340, "Oak Ridge", 32.78f, 84.32f, 0.2f, 100, {}};
     const std::pair<S, S> rows[] = {
         {{1340, "A,B: c", 36.0234f, -105.5f, .55f, 250, 1, 0, 1, 0, 1, 1}, {}},
-        {{1e-6f, "X", -3e9f, 12345670, .02f, 10000}, {}}, // the limits kept
-        {{0, "Dallas TX", 32.78f, 96.82f, .2f, 0}, oakRidge},
-        {{680, "Dallas TX", 32.78f, 0, .2f, 0}, oakRidge},
-        {{1080, "D", 1, 2, 2, 20000}, {1080, "D", 1, 2, 1, 10000}},
-        {{1080, "D", 1, 2, .001f, 99.9f}, {1080, "D", 1, 2, .02f, 100}}};
+        {{1e-6f, "X", -3e9f, 12345670, .02f, 10000, {}}, {}}, // the limits kept
+        {{0, "Dallas TX", 32.78f, 96.82f, .2f, 0, {}}, oakRidge},
+        {{680, "Dallas TX", 32.78f, 0, .2f, 0, {}}, oakRidge},
+        {{1080, "D", 1, 2, 2, 20000, {}}, {1080, "D", 1, 2, 1, 10000, {}}},
+        {{1080, "D", 1, 2, .001f, 99.9f, {}}, {1080, "D", 1, 2, .02f, 100, {}}}};
     for (const auto &[before, after] : rows) {
         SCOPED_TRACE(Show(before));
         const std::string want = Show(after.homeCity.empty() ? before : after);
@@ -199,10 +199,10 @@ TEST_F(SessionFileTest, ReadsValueLinesByPosition) {
 
 TEST(HoldToMapRanges, KeepsTheMapDrawableAfterAnEarlyEndedFile) {
     const std::pair<S, S> rows[] = {
-        {{}, {0, "", 0, 0, .02f, 100}},
-        {{0, "", 0, 0, .3f, 750}, {0, "", 0, 0, .3f, 750}},
+        {{}, {0, "", 0, 0, .02f, 100, {}}},
+        {{0, "", 0, 0, .3f, 750, {}}, {0, "", 0, 0, .3f, 750, {}}},
         // Not a number: the lower limits, never NaN passed on.
-        {{0, "", 0, 0, NAN, NAN}, {0, "", 0, 0, .02f, 100}}};
+        {{0, "", 0, 0, NAN, NAN, {}}, {0, "", 0, 0, .02f, 100, {}}}};
     for (auto [s, want] : rows) {
         HoldToMapRanges(s);
         EXPECT_EQ(Show(s), Show(want));
