@@ -12,19 +12,13 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "tests/session/list_lines.h"
+
 #include <memory>
 
 namespace tavik {
 namespace {
 
-// A list line with `text` written from column `at` (from 1).
-std::string Put(std::string line, int at, const std::string &text) {
-    const auto begin = static_cast<std::size_t>(at - 1);
-    if (line.size() < begin + text.size())
-        line.resize(begin + text.size(), ' ');
-    line.replace(begin, text.size(), text);
-    return line;
-}
 std::string City(const std::string &name, const std::string &lat,
                  const std::string &lon) {
     return Put(Put(Put("US TN", 12, name), 38, lat), 48, lon);

@@ -5,17 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/session/list_lines.h"
+
 namespace tavik {
 namespace {
 
-// A line with `text` written from column `at` (from 1) over blanks.
-std::string Put(std::string line, int at, const std::string &text) {
-    const auto begin = static_cast<std::size_t>(at - 1);
-    if (line.size() < begin + text.size())
-        line.resize(begin + text.size(), ' ');
-    line.replace(begin, text.size(), text);
-    return line;
-}
 
 const std::string kCity = Put(Put(Put("US TN", 12, "Knoxville"), 39, "36.02"),
                               48, "-84.32");
