@@ -43,44 +43,32 @@ TEST(OutlineReader, MapRules) {
                      "36 -84.5", "-84.5 -84.5", "33 33", "0 40"}));
 }
 
-// On the page a far point stays where it falls, and is drawn only on the
-// page window, edges included; on the map every point is drawn.
-TEST(Placement, PageWindowInsteadOfClamp) {
-    const Placement page{7000,  5500, kKmPerDegree, FarPoints::PageWindow,
-                         15000, 11000};
-    const MapView view{36, 84.32f, 10000};
-    const MapPoint far = Place(page, view, 20, 60);
-    EXPECT_EQ(far.x, PlaceUnlimited(page, view, 20, 60).x);
-    EXPECT_GT(far.x, 30000) << "not clamped";
+const Placement kPage{7000,  5500, kKmPerDegree, FarPoints::PageWindow,
+                      15000, 11000};
+
+// On the page a point is drawn only on the page window, edges included, and
+// a vertex off it is left out and lifts the pen; on the map every point is
+// drawn.
+TEST(Placement, PageWindowEdgesAndOutlinesOffIt) {
     for (const auto &[x, y, in] : {std::tuple{15000.0f, 11000.0f, true},
                                    {0.0f, 0.0f, true},
                                    {15000.5f, 5.0f, false},
                                    {5.0f, -0.5f, false}})
-        EXPECT_EQ(InWindow(page, {x, y}), in) << x << "," << y;
-    EXPECT_TRUE(InWindow(kMapPlacement, far));
+        EXPECT_EQ(InWindow(kPage, {x, y}), in) << x << "," << y;
+    EXPECT_TRUE(InWindow(kMapPlacement, {-40000, 0}));
+    OutlineFile f(
+        {"-100 -100", "36 275.5", "36.1 275.5", "10 200", "36.2 275.5"});
+    RecordingSurface surface;
+    OutlinePen pen;
+    ASSERT_TRUE(DrawOutlineFile(surface, f.file, kPage, {36, 84.32f, 1000}, pen,
+                                OutlineStyle{kBlack}));
+    std::string colours;
+    for (const DrawOp &op : surface.ops)
+        colours += op.colour == kWhite ? "m" : "d";
+    EXPECT_EQ(colours, "mdm"); // move, draw, move again
 }
 
-// Off the page window a vertex is left out and lifts the pen; the state
-// rules also forget the previous point there.
-TEST(Placement, OutlineOffThePageWindowIsLeftOut) {
-    const Placement page{7000,  5500, kKmPerDegree, FarPoints::PageWindow,
-                         15000, 11000};
-    const MapView view{36, 84.32f, 1000};
-    for (const bool states : {false, true}) {
-        OutlineFile f(
-            {"-100 -100", "36 275.5", "36.1 275.5", "10 200", "36.2 275.5"});
-        RecordingSurface surface;
-        OutlinePen pen;
-        OutlineStyle style{kBlack};
-        style.statesRules = states;
-        ASSERT_TRUE(DrawOutlineFile(surface, f.file, page, view, pen, style));
-        std::string colours;
-        for (const DrawOp &op : surface.ops)
-            colours += op.colour == kWhite ? "m" : "d";
-        EXPECT_EQ(colours, "mdm") << states; // move, draw, move again
-    }
-}
-
+// The page's mark: the call sign over a white box, no channel number.
 TEST(StationMark, CallSignOverAWhiteBoxWithoutNumber) {
     const StationMarkStyle page{false, 0, 0, true, -8, -3,  15,
                                 4,     0, 0, 16,   0,  kRed};
