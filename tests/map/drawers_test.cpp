@@ -43,6 +43,55 @@ TEST(OutlineReader, MapRules) {
                      "36 -84.5", "-84.5 -84.5", "33 33", "0 40"}));
 }
 
+// One line of an outline file drawn with the pen as a row leaves it, home
+// at (0, 0): a vertex more than 2000 units from the previous point in x or
+// y, or after a pen-up, starts anew with a dot in white. That distance is
+// measured before the vertex is clamped to the map square. The state rules
+// draw no segment from a point on an axis and forget the point at a pen-up.
+TEST(OutlineDrawing, PenStates) {
+    const char *at = "32.78 -96.8", *dot = "Line 0 0 0 0 0xFFFFFF";
+    const struct {
+        bool states;
+        const char *line;
+        OutlinePen pen;
+        const char *drawn, *after; // the pen after: up, x, y
+    } rows[] = {
+        {false, at, {0, 2001, 0}, dot, "0 0 0"},
+        {false, at, {0, -2001, 0}, dot, "0 0 0"},
+        {false, at, {0, 0, 2001}, dot, "0 0 0"},
+        {false, at, {0, 2000, -2000}, "Line 2000 -2000 0 0 0x000000", "0 0 0"},
+        {false, at, {1, 0, 0}, dot, "0 0 0"},
+        {false, at, {0, 0, 1000}, "Line 0 1000 0 0 0x000000", "0 0 0"},
+        {true, at, {0, 0, 1000}, nullptr, "0 0 0"},
+        {true, at, {0, 1000, 0}, nullptr, "0 0 0"},
+        {false, "-100 -100", {0, 5, 5}, nullptr, "1 5 5"},
+        {true, "-100 -100", {0, 5, 5}, nullptr, "1 0 0"},
+        // 2300 km east, x 30996 before clamping: (28500, -3700) lies within
+        // 2000 units of the clamped point only.
+        {false,
+         "32.78 -71.75",
+         {0, 28500, -3700},
+         "Line 30000 -3728.14 30000 -3728.14 0xFFFFFF",
+         "0 30000 -3728.14"}};
+    const Placement home{0, 0, kKmPerDegree, FarPoints::Clamp};
+    for (const auto &row : rows) {
+        SCOPED_TRACE(&row - rows);
+        OutlineFile f({row.line});
+        RecordingSurface surface;
+        OutlinePen pen = row.pen;
+        OutlineStyle style{kBlack};
+        style.statesRules = row.states;
+        ASSERT_TRUE(DrawOutlineFile(surface, f.file, home,
+                                    {32.78f, 96.8f, 1000}, pen, style));
+        EXPECT_EQ(Trace(surface.ops), row.drawn ? Texts{row.drawn} : Texts{});
+        char after[64];
+        std::snprintf(after, sizeof after, "%d %g %g", pen.penUp,
+                      std::round(pen.prevX * 100) / 100,
+                      std::round(pen.prevY * 100) / 100);
+        EXPECT_EQ(std::string(after), row.after);
+    }
+}
+
 const Placement kPage{7000,  5500, kKmPerDegree, FarPoints::PageWindow,
                       15000, 11000};
 

@@ -136,59 +136,17 @@ TEST(Outlines, CachedOutlinesDrawAsReadAndFollowTheFileOnDisk) {
     EXPECT_EQ(cache.Size(), 1u);
 }
 
-// The pen as a row leaves it, then REGION2.dat's one vertex: a vertex more
-// than 2000 units from the previous point in x or y, or after a pen-up,
-// starts anew with a white dot. The distance is measured before the vertex
-// is clamped to the map square, from the point as drawn; the pen keeps the
-// clamped point.
-TEST(Outlines, PenJoinsVerticesOnlyWithin2000Units) {
-    const struct {
-        const char *line;
-        float lat, lonWest; // its vertex
-        int16_t penUp;
-        float dx, dy; // vertex minus previous point, before clamping
-        bool joined;
-    } rows[] = {{"33 263", 33, 97, 0, 2001, 0, false},
-                {"33 263", 33, 97, 0, -2001, 0, false},
-                {"33 263", 33, 97, 0, 0, 2001, false},
-                {"33 263", 33, 97, 0, 2000, -2000, true},
-                {"33 263", 33, 97, 1, 0, 0, false},
-                // 2300 km east, at x 36996, y 772; from (29000, 800), which
-                // lies within 2000 units of the clamped point only.
-                {"32.78 288.25", 32.78f, 71.75f, 0, 7996, -28, false}};
-    for (const auto &row : rows) {
-        SCOPED_TRACE(row.dx);
-        MapFixture f;
-        const MapPoint v = At(f, row.lat, row.lonWest);
-        const MapPoint q = {ClampToMap(v.x), ClampToMap(v.y)};
-        const MapPoint from = {v.x - row.dx, v.y - row.dy};
-        f.pen = {row.penUp, from.x, from.y};
-        f.Write("REGION2.dat", {row.line});
-        DrawRegionOutline(f.map);
-        EXPECT_EQ(Trace(f.ops(), 1, 1),
-                  Texts{row.joined ? LineOp(from, q, kRegion)
-                                   : LineOp(q, q, kWhite)});
-        EXPECT_EQ(std::tuple(f.pen.penUp, f.pen.prevX, f.pen.prevY),
-                  std::tuple(int16_t{0}, q.x, q.y));
-    }
-}
-
-// Unlike the region drawer, the state drawer draws no segment from a
-// previous point with x or y at 0, and forgets the point at a pen-up line.
-TEST(Outlines, StatesTreatAPreviousPointOnAnAxisAsNone) {
+// Only the state drawer keeps the state rules: there a pen-up line also
+// forgets the previous point.
+TEST(Outlines, OnlyTheStatesForgetThePointAtAPenUp) {
     MapFixture f;
-    const MapPoint v = At(f, 32.78f, 101.5f); // x within 2000 units of 0
-    ASSERT_LT(std::fabs(v.x), 2000.0f);
-    f.Write("STATES.dat", {"32.78 258.5", "-100 -100"});
-    f.Write("REGION2.dat", {"32.78 258.5", "-100 -100"});
-    f.pen = {0, 0, v.y};
-    DrawStateOutline(f.map);
-    EXPECT_EQ(std::pair(f.pen.prevX, f.pen.prevY), std::pair(0.0f, 0.0f));
-    f.pen = {0, 0, v.y};
+    f.Write("STATES.dat", {"-100 -100"});
+    f.Write("REGION2.dat", {"-100 -100"});
+    f.pen = {0, 5, 5};
     DrawRegionOutline(f.map);
-    EXPECT_EQ(std::pair(f.pen.penUp, f.pen.prevX), std::pair(int16_t{1}, v.x));
-    EXPECT_EQ(Layers(f.ops()), "home region");
-    EXPECT_EQ(Count(f.ops(), OpKind::Line), 3u); // no white dot
+    EXPECT_EQ(std::tuple(f.pen.penUp, f.pen.prevX), std::tuple(1, 5.0f));
+    DrawStateOutline(f.map);
+    EXPECT_EQ(std::tuple(f.pen.penUp, f.pen.prevX), std::tuple(1, 0.0f));
 }
 
 // A missing file, or a number beyond single precision, stops the drawing
