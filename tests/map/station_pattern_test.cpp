@@ -101,6 +101,12 @@ TEST(StationPatternDisplay, AClickDrawsTheLastMatchThenTheLegend) {
             "SetForeColor 0xFF4444", "PrintText Enlarged 5x",
             "PSet 500 6700 0xFFFFFF", "SetForeColor 0x000099"}));
     EXPECT_EQ(Trace(ops, ops.size() - 3, 1), Texts{"PSet 500 7420 0xFFFFFF"});
+    // The renderer's way in: by call sign, in any letter case.
+    RecordingSurface byCall;
+    RecordedMessages messages;
+    EXPECT_TRUE(
+        ShowStationPatternOf(byCall, messages, dir.path, 1340, {}, " kaaa"));
+    EXPECT_EQ(Trace(byCall.ops), trace);
     RecordingSurface missing;
     EXPECT_EQ(ShowStationPattern(missing, dir.path, 1350, {}, row),
               PatternShown::Unreadable);
