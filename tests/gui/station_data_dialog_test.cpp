@@ -17,8 +17,6 @@
 
 #include "tests/session/list_lines.h"
 
-#include <memory>
-
 namespace tavik {
 namespace {
 
@@ -30,35 +28,27 @@ class StationDataDialogTest : public ::testing::Test {
                     "NEW,USA,TN,NASHVILLE,L,U,36.1,86.7,1,0,1", "0,1,0,0,0,0",
                     "WBBB,USA,TN,KNOXVILLE,L,N,35.9,83.9,5,0,2", "0,1,0,0,0,0",
                     "0,1,0,-90,90,0"});
-        settings_.channelKHz = 1340;
     }
-    void Open() {
-        dialog_ = std::make_unique<StationDataDialog>(
-            settings_, messages_, nullptr, dir_.path().toStdString());
-        dialog_->show();
+    template <typename T = QLabel> T *Find(const char *name) {
+        return dialog_.findChild<T *>(QString::fromLatin1(name));
     }
-    template <typename T> T *Find(const char *name) {
-        return dialog_->findChild<T *>(QString::fromLatin1(name));
-    }
-    void Search(const QString &text) {
-        QLineEdit *edit = Find<QLineEdit>("txtGetData");
-        edit->clear();
-        QTest::keyClicks(edit, text);
+    // Searches for `text`; the calls of the rows listed.
+    QStringList Search(const QString &text) {
+        Find<QLineEdit>("txtGetData")->clear();
+        QTest::keyClicks(Find<QLineEdit>("txtGetData"), text);
         QTest::mouseClick(Find<QPushButton>("cmdGetData"), Qt::LeftButton);
-    }
-    QStringList Rows() {
         QStringList rows;
-        QListWidget *list = Find<QListWidget>("lstGetData");
+        const QListWidget *list = Find<QListWidget>("lstGetData");
         for (int i = 0; i < list->count(); ++i)
             rows << list->item(i)->text().left(9).trimmed();
         return rows;
     }
-    bool Visible(const char *label) { return Find<QLabel>(label)->isVisible(); }
 
     QTemporaryDir dir_;
-    SessionSettings settings_;
+    SessionSettings settings_{1340, "", 0, 0, 0, 0, {}};
     RecordedMessages messages_;
-    std::unique_ptr<StationDataDialog> dialog_;
+    StationDataDialog dialog_{settings_, messages_, nullptr,
+                              dir_.path().toStdString()};
 };
 
 // The search takes the channel and the show flags and sizes the list; a
@@ -66,36 +56,33 @@ class StationDataDialogTest : public ::testing::Test {
 // finds nothing says so; one without a file keeps the list's height.
 TEST_F(StationDataDialogTest, SearchListsRowsAndAClickDrawsThatStation) {
     settings_.show.showNew = 1;
-    Open();
-    EXPECT_EQ(Find<QLabel>("Label2")->text(),
+    dialog_.show();
+    EXPECT_EQ(Find("Label2")->text(),
               "in the 1340 datafile (examples:  call, city or state)");
-    EXPECT_FALSE(Visible("Label4"));
-    Search("zzz");
-    EXPECT_TRUE(Rows().isEmpty());
-    EXPECT_EQ(dialog_->ListHeight(), 200);
-    Search("ville");
-    EXPECT_EQ(Rows(), QStringList({"NEW", "WBBB"}));
-    EXPECT_TRUE(Visible("Label4"));
-    EXPECT_EQ(dialog_->ListHeight(), 2 * 195 + 200);
-    EXPECT_FALSE(Visible("Label5"));
+    EXPECT_FALSE(Find("Label4")->isVisible());
+    EXPECT_TRUE(Search("zzz").isEmpty());
+    EXPECT_EQ(dialog_.ListHeight(), 200);
+    EXPECT_EQ(Search("ville"), QStringList({"NEW", "WBBB"}));
+    EXPECT_TRUE(Find("Label4")->isVisible());
+    EXPECT_EQ(dialog_.ListHeight(), 2 * 195 + 200);
+    EXPECT_FALSE(Find("Label5")->isVisible());
     QListWidget *list = Find<QListWidget>("lstGetData");
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualItemRect(list->item(1)).center());
-    ASSERT_FALSE(dialog_->Picture().empty());
-    EXPECT_EQ(dialog_->Picture().back().text, "Nighttime");
-    EXPECT_TRUE(Visible("Label5"));
+    ASSERT_FALSE(dialog_.Picture().empty());
+    EXPECT_EQ(dialog_.Picture().back().text, "Nighttime");
+    EXPECT_TRUE(Find("Label5")->isVisible());
 
     QFile::remove(dir_.path() + "/1340.DAT");
-    Search("");
-    EXPECT_TRUE(Rows().isEmpty());
-    EXPECT_EQ(dialog_->ListHeight(), 2 * 195 + 200) << "height unchanged";
+    EXPECT_TRUE(Search("").isEmpty());
+    EXPECT_EQ(dialog_.ListHeight(), 2 * 195 + 200) << "height unchanged";
     EXPECT_EQ(messages_.shown,
               (std::vector<std::string>{
                   "We did not find 'ZZZ'.\r\nIt may be listed on a frequency "
                   "other than this (1340).",
                   "There is no data for 1340"}));
     QTest::mouseClick(Find<QPushButton>("cmdExit"), Qt::LeftButton);
-    EXPECT_FALSE(dialog_->isVisible());
+    EXPECT_FALSE(dialog_.isVisible());
 }
 
 TEST_F(StationDataDialogTest, MapWindowGetDataOpensItAndRedrawsNothing) {

@@ -15,30 +15,22 @@ const std::string kCall =
     Put(CallLine("WXYZ", "1190", "  36.0234", "-84.3167"), 66, "more");
 
 TEST(ListPicks, LinesAreCutAtTheirColumns) {
-    const struct {
-        const char *what;
-        ListKind kind;
-        std::string line;
-        std::string name;
-        float latitude, longitude;
-    } rows[] = {
-        {"city", ListKind::Cities, kCity, "Knoxville                  ", 36.02f,
-         -84.32f},
-        // Column 38 belongs to the name and the latitude: a digit there
-        // is read as the latitude's first digit.
-        {"city col 38", ListKind::Cities, Put(kCity, 38, "1"),
-         "Knoxville                 1", 136.02f, -84.32f},
-        {"call", ListKind::CallsW, kCall, "WXYZ (1190)", 36.0234f, -84.3167f},
-        {"call, 8 letters", ListKind::CallsK,
-         Put(Put("KABCDEFG123456", 45, "1 2"), 64, "3"), "KABCDEFG (123456)",
-         12, 3},
-        {"short call", ListKind::CallsK, "K", "K ()", 0, 0}};
-    for (const auto &row : rows) {
-        SCOPED_TRACE(row.what);
-        const ListPoint p = ReadListLine(row.kind, row.line);
-        EXPECT_EQ(p.name, row.name);
-        EXPECT_FLOAT_EQ(p.latitude, row.latitude);
-        EXPECT_FLOAT_EQ(p.longitude, row.longitude);
+    const std::tuple<ListKind, std::string, std::string, float, float> rows[] =
+        {{ListKind::Cities, kCity, "Knoxville                  ", 36.02f,
+          -84.32f},
+         // Column 38 belongs to the name and the latitude: a digit there
+         // is read as the latitude's first digit.
+         {ListKind::Cities, Put(kCity, 38, "1"), "Knoxville                 1",
+          136.02f, -84.32f},
+         {ListKind::CallsW, kCall, "WXYZ (1190)", 36.0234f, -84.3167f},
+         {ListKind::CallsK, Put(Put("KABCDEFG123456", 45, "1 2"), 64, "3"),
+          "KABCDEFG (123456)", 12, 3},
+         {ListKind::CallsK, "K", "K ()", 0, 0}}; // a short line
+    for (const auto &[kind, line, name, latitude, longitude] : rows) {
+        const ListPoint p = ReadListLine(kind, line);
+        EXPECT_EQ(p.name, name);
+        EXPECT_FLOAT_EQ(p.latitude, latitude) << name;
+        EXPECT_FLOAT_EQ(p.longitude, longitude) << name;
     }
     // Home takes the magnitude; the distance window only a city's.
     EXPECT_FLOAT_EQ(PickHomeLine(ListKind::CallsW, 3, kCall).longitude,
@@ -49,21 +41,17 @@ TEST(ListPicks, LinesAreCutAtTheirColumns) {
 }
 
 TEST(ListPicks, AcceptHomeTakesMagnitudesWithinTheLimits) {
-    const HomeCandidate clicked =
-        PickHomeLine(ListKind::CallsW, 7, kCall); // WXYZ (1190)
-    const struct {
-        const char *lat, *lon;
-        float latitude, longitude;
-    } rows[] = {{"10", "-100", 15, 100},
-                {"75", "180", 70, 170},
-                {"-40", "25", 40, 30},
-                {"north", "", 15, 30}};
-    for (const auto &row : rows) {
-        SCOPED_TRACE(std::string(row.lat) + "/" + row.lon);
+    const HomeCandidate clicked = PickHomeLine(ListKind::CallsW, 7, kCall);
+    const std::tuple<const char *, const char *, float, float> rows[] = {
+        {"10", "-100", 15, 100},
+        {"75", "180", 70, 170},
+        {"-40", "25", 40, 30},
+        {"north", "", 15, 30}};
+    for (const auto &[lat, lon, latitude, longitude] : rows) {
         SessionSettings s;
-        AcceptHome(s, row.lat, row.lon, clicked);
-        EXPECT_FLOAT_EQ(s.homeLatitude, row.latitude);
-        EXPECT_FLOAT_EQ(s.homeLongitude, row.longitude);
+        AcceptHome(s, lat, lon, clicked);
+        EXPECT_FLOAT_EQ(s.homeLatitude, latitude) << lat;
+        EXPECT_FLOAT_EQ(s.homeLongitude, longitude) << lon;
         EXPECT_EQ(s.homeCity, "WXYZ (1190)");
     }
     SessionSettings s;
@@ -72,87 +60,69 @@ TEST(ListPicks, AcceptHomeTakesMagnitudesWithinTheLimits) {
     EXPECT_EQ(s.homeCity, "") << "nothing clicked in this run";
 }
 
+// Found: the list (0 cities, 1 K, 2 W) and the index from 1.
 TEST(ListPicks, HomeLineIsTheClickedOneOrTheFirstWithHomesNameAndPlace) {
     ReferenceLists lists;
     lists.cities = {kCity, Put(kCity, 12, "Oak Ridge")};
     lists.callsK = {Put("KOAK    1300", 45, "36.02     84.32")};
     lists.callsW = {kCall, kCall};
-    SessionSettings s;
-    s.homeLatitude = 36.0234f;
-    s.homeLongitude = 84.3167f;
-    s.homeCity = "WXYZ (1190)";
     const HomeCandidate second = PickHomeLine(ListKind::CallsW, 2, kCall);
-    const struct {
-        const char *what;
-        std::string city;
-        float latitude;
-        HomeCandidate candidate;
-        const char *found; // list (0 cities, 1 K, 2 W) and index from 1
-    } rows[] = {{"clicked", "WXYZ (1190)", 36.0234f, second, "2 2"},
-                {"first W", "WXYZ (1190)", 36.0234f, {}, "2 1"},
-                {"K, found by name", "KOAK (1300)", 36.02f, second, "1 1"},
-                {"city, trimmed", "Knoxville  ", 36.02f, {}, "0 1"},
-                {"moved away", "Knoxville  ", 36.03f, {}, "none"},
-                {"typed", "", 36.02f, {}, "none"}};
-    for (const auto &row : rows) {
-        SCOPED_TRACE(row.what);
-        s.homeCity = row.city;
-        s.homeLatitude = row.latitude;
-        s.homeLongitude = row.latitude == 36.0234f ? 84.3167f : 84.32f;
+    const std::tuple<std::string, float, HomeCandidate, const char *> rows[] = {
+        {"WXYZ (1190)", 36.0234f, second, "2 2"}, // the clicked line
+        {"WXYZ (1190)", 36.0234f, {}, "2 1"},
+        {"KOAK (1300)", 36.02f, second, "1 1"},
+        {"Knoxville  ", 36.02f, {}, "0 1"},
+        {"Knoxville  ", 36.03f, {}, "none"}, // moved away
+        {"", 36.02f, {}, "none"}};           // typed
+    for (const auto &[city, latitude, candidate, want] : rows) {
+        SessionSettings s;
+        s.homeCity = city;
+        s.homeLatitude = latitude;
+        s.homeLongitude = latitude == 36.0234f ? 84.3167f : 84.32f;
         const std::optional<ListEntry> found =
-            FindHomeLine(lists, s, row.candidate);
+            FindHomeLine(lists, s, candidate);
         EXPECT_EQ(found ? std::to_string(static_cast<int>(found->list)) + " " +
                               std::to_string(found->index)
                         : "none",
-                  row.found);
+                  want)
+            << city;
     }
 }
 
 TEST(ListPicks, InstructionComesFromHomesNameOrPlace) {
-    const struct {
-        const char *city;
-        float latitude, longitude;
-        const char *text;
-    } rows[] = {
+    const std::tuple<const char *, float, float, const char *> rows[] = {
         {"  Knoxville TN ", 36, 84, "Get distance from Knoxville TN to:"},
         {" KOA ", 36, 84, ""},
         {"", 32.78f, 96.82f, "Get distance from 32.78N, 96.82W to:"},
         {"", 0, 96.82f, "Get distance from home to:"},
         {"", 32.78f, 0, "Get distance from home to:"}};
-    for (const auto &row : rows) {
+    for (const auto &[city, latitude, longitude, text] : rows) {
         SessionSettings s;
-        s.homeCity = row.city;
-        s.homeLatitude = row.latitude;
-        s.homeLongitude = row.longitude;
-        EXPECT_EQ(DistanceInstruction(s), row.text) << row.city;
+        s.homeCity = city;
+        s.homeLatitude = latitude;
+        s.homeLongitude = longitude;
+        EXPECT_EQ(DistanceInstruction(s), text) << city;
     }
 }
 
 // Home 30 N 90 W. 1.1 degrees due north is 122.584 km (76.169 mi); the
 // points 40 N 0.01 degrees either side of 90 W lie at 359.956 and 0.044.
 TEST(ListPicks, DistanceAndBearingAreCutToTenths) {
-    const struct {
-        const char *lat, *lon;
-        int16_t unit;
-        const char *bearing, *distance;
-    } rows[] = {
-        {"31.1", "90", 0, " 0 deg", " 122.5 km "},
-        {"31.1", "-90", 1, " 0 deg", " 76.1 mi "},
-        {"40", "90.01", 0, " 359.9 deg", " 1114.4 km "},
-        {"40", "89.99", 0, " 0 deg", " 1114.4 km "},
-        {"30", "90", 1, " 90 deg", " 0 mi "},          // a station at home
-        {"x", "100", 0, " 199.4 deg", " 3507.5 km "}}; // unreadable: 0 N
+    const std::tuple<const char *, const char *, int16_t, const char *> rows[] =
+        {{"31.1", "90", 0, " 0 deg 122.5 km "},
+         {"31.1", "-90", 1, " 0 deg 76.1 mi "},
+         {"40", "90.01", 0, " 359.9 deg 1114.4 km "},
+         {"40", "89.99", 0, " 0 deg 1114.4 km "},
+         {"30", "90", 1, " 90 deg 0 mi "},          // a station at home
+         {"x", "100", 0, " 199.4 deg 3507.5 km "}}; // unreadable: 0 N
     SessionSettings s;
     s.homeLatitude = 30;
     s.homeLongitude = 90;
-    for (const auto &row : rows) {
-        SCOPED_TRACE(std::string(row.lat) + "/" + row.lon);
-        s.distanceUnit = row.unit;
-        const std::optional<DistanceTexts> r =
-            MeasureDistance(s, row.lat, row.lon);
+    for (const auto &[lat, lon, unit, texts] : rows) {
+        s.distanceUnit = unit;
+        const std::optional<DistanceTexts> r = MeasureDistance(s, lat, lon);
         ASSERT_TRUE(r);
-        EXPECT_EQ(r->bearing + "," + r->distance,
-                  std::string(row.bearing) + "," + row.distance);
+        EXPECT_EQ(r->bearing + r->distance, texts) << lat << "/" << lon;
     }
     EXPECT_FALSE(MeasureDistance(s, "", "90"));
     EXPECT_FALSE(MeasureDistance(s, "31", ""));
