@@ -10,33 +10,25 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTest>
 #include <QUrl>
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 namespace tavik {
 namespace {
 
 template <typename T> T *Child(QWidget &parent, const char *name) {
-    T *child = parent.findChild<T *>(QString::fromLatin1(name));
-    EXPECT_NE(child, nullptr) << name;
-    return child;
+    return parent.findChild<T *>(QString::fromLatin1(name));
 }
 
 void Click(QWidget &dialog, const char *button) {
     QTest::mouseClick(Child<QAbstractButton>(dialog, button), Qt::LeftButton);
 }
 
-// The box opens on the stored channel ("530" at or beyond 520 and 1710);
-// "Erase and plot" reads 53..170 as tens and erases the map, every button
-// holds the channel to the band with its message, the steps go from the
-// stored channel whatever is typed.
+// "530" at load for a stored channel at or beyond 520 and 1710; "Erase and
+// plot" reads 53..170 as tens; steps go from the stored channel.
 TEST(GetChannelDialogTest, ButtonsWidenClampOrStepTheChannel) {
     const std::vector<std::string> none, over{GetChannelDialog::kOverMessage},
         under{GetChannelDialog::kUnderMessage};
@@ -63,8 +55,7 @@ TEST(GetChannelDialogTest, ButtonsWidenClampOrStepTheChannel) {
                 {1710, "530", nullptr, "cmdExit", 530, none}};
     for (const auto &row : rows) {
         SCOPED_TRACE(row.typed ? row.typed : row.shown);
-        SessionSettings settings;
-        settings.channelKHz = row.stored;
+        SessionSettings settings{row.stored, "", 0, 0, 0, 0, {}};
         RecordingSurface map;
         RecordedMessages messages;
         GetChannelDialog dialog(settings, map, messages, nullptr);
@@ -85,9 +76,8 @@ TEST(GetChannelDialogTest, ButtonsWidenClampOrStepTheChannel) {
     }
 }
 
-// The buttons show the settings (a value other than 0 and 1 checks neither);
-// the unit changes at its click, so that closing by the frame keeps it, the
-// rest at "Return".
+// A value other than 0 and 1 checks neither button; the unit changes at its
+// click, so that closing by the frame keeps it, the rest at "Return".
 TEST(GetOptionsDialogTest, ButtonsShowTheSettingsUnitAtOnceRestAtReturn) {
     SessionSettings settings;
     settings.show.showNew = 1;

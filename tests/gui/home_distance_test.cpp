@@ -31,15 +31,10 @@ class DialogTest : public ::testing::Test {
                 CallLine("WA" + std::to_string(1000 + i), "", "40", "80"));
         lists_.callsW.push_back(
             CallLine("WXYZ", "1190", "36.0234", "-84.3167"));
-        settings_.homeCity = "Dallas TX";
-        settings_.homeLatitude = 36.0234f;
-        settings_.homeLongitude = 84.3167f;
     }
 
     template <typename T = QLineEdit> T *Find(const char *name) {
-        T *w = dialog_->findChild<T *>(QString::fromLatin1(name));
-        EXPECT_TRUE(w) << name;
-        return w;
+        return dialog_->findChild<T *>(QString::fromLatin1(name));
     }
     QString Text(const char *box) { return Find(box)->text(); }
     void Click(const char *list, int row) {
@@ -62,7 +57,7 @@ class DialogTest : public ::testing::Test {
     }
 
     ReferenceLists lists_;
-    SessionSettings settings_;
+    SessionSettings settings_{0, "Dallas TX", 36.0234f, 84.3167f, 0, 0, {}};
     HomeCandidate candidate_;
     std::unique_ptr<QDialog> dialog_;
 };
@@ -70,22 +65,20 @@ class DialogTest : public ::testing::Test {
 // Each list read as its kind; the last click is kept for the next opening;
 // "Use old values" and "Use map" change nothing.
 TEST_F(DialogTest, AcceptTakesTheBoxesAndTheLastClickedName) {
+    const std::string knoxville = "Knoxville                  |36.02|84.32";
     const struct {
         const char *list;
         int row;
+        const char *shown;     // the boxes after the click
         const char *lat, *lon; // typed over the click; null keeps it
         const char *button;
-        const char *shown; // the boxes after the click
-        float latitude, longitude;
-        const char *name;
+        std::string home; // name, latitude, longitude
     } rows[] = {
-        {"lstHome", 1, nullptr, nullptr, "cmdExit", " 36.02 84.32", 36.02f,
-         84.32f, "Knoxville                  "},
-        {"lstCallsK", 0, "75", "-180", "cmdQuickExit", " 35.5 90.25", 36.02f,
-         84.32f, "Knoxville                  "},
-        {nullptr, 0, "50", nullptr, "cmdGetMap", "", 36.02f, 84.32f,
-         "Knoxville                  "},
-        {nullptr, 0, "75", "-180", "cmdExit", "", 70, 170, "KAAA (1000)"}};
+        {"lstHome", 1, " 36.02 84.32", nullptr, nullptr, "cmdExit", knoxville},
+        {"lstCallsK", 0, " 35.5 90.25", "75", "-180", "cmdQuickExit",
+         knoxville},
+        {nullptr, 0, "", "50", "50", "cmdGetMap", knoxville},
+        {nullptr, 0, "", "75", "-180", "cmdExit", "KAAA (1000)|70|170"}};
     for (const auto &row : rows) {
         SCOPED_TRACE(row.button);
         OpenHome();
@@ -93,17 +86,18 @@ TEST_F(DialogTest, AcceptTakesTheBoxesAndTheLastClickedName) {
             Click(row.list, row.row);
             EXPECT_EQ(Text("txtLatitude") + Text("txtLongitude"), row.shown);
         }
-        if (row.lat)
+        if (row.lat) {
             Type("txtLatitude", row.lat);
-        if (row.lon)
             Type("txtLongitude", row.lon);
+        }
         Press(row.button);
         EXPECT_FALSE(dialog_->isVisible());
         EXPECT_EQ(static_cast<GetHomeDialog *>(dialog_.get())->UseMapChosen(),
                   std::string(row.button) == "cmdGetMap");
-        EXPECT_FLOAT_EQ(settings_.homeLatitude, row.latitude);
-        EXPECT_FLOAT_EQ(settings_.homeLongitude, row.longitude);
-        EXPECT_EQ(settings_.homeCity, row.name);
+        EXPECT_EQ(settings_.homeCity + "|" +
+                      SessionNumberText(settings_.homeLatitude) + "|" +
+                      SessionNumberText(settings_.homeLongitude),
+                  row.home);
     }
 }
 
@@ -115,9 +109,9 @@ TEST_F(DialogTest, HomeLineInSightAndTypedLettersFindALine) {
     auto *calls = Find<ListLinesView>("lstCallsW");
     const QModelIndex home = calls->model()->index(3000, 0);
     EXPECT_EQ(calls->currentIndex(), home);
-    EXPECT_TRUE(calls->viewport()->rect().contains(calls->visualRect(home)));
     EXPECT_EQ(calls->selectionModel()->selectedIndexes(),
               QModelIndexList{home});
+    EXPECT_TRUE(calls->viewport()->rect().contains(calls->visualRect(home)));
     EXPECT_EQ(Text("txtLatitude") + Text("txtLongitude"), "36.02384.317");
     const std::tuple<const char *, const char *, const char *> rows[] = {
         {"lstCallsW", "wa1", " 40"}, {"lstHome", "KNO", " 36.02"}};
@@ -132,10 +126,7 @@ TEST_F(DialogTest, HomeLineInSightAndTypedLettersFindALine) {
 }
 
 TEST_F(DialogTest, DistanceToAClickedOrTypedTarget) {
-    settings_.homeCity = "";
-    settings_.homeLatitude = 30;
-    settings_.homeLongitude = 90;
-    settings_.distanceUnit = 1;
+    settings_ = {0, "", 30, 90, 0, 0, {}, 1}; // in miles
     dialog_ = std::make_unique<GetDistanceDialog>(settings_, lists_, nullptr);
     dialog_->show();
     EXPECT_EQ(Find<QLabel>("lblInstructions")->text(),

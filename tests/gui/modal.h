@@ -4,7 +4,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QString>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>

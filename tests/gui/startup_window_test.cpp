@@ -15,8 +15,6 @@
 #include "tests/session/list_lines.h"
 
 #include <memory>
-#include <string>
-#include <vector>
 
 namespace tavik {
 namespace {
@@ -59,10 +57,8 @@ class StartupWindowTest : public ::testing::Test {
     std::unique_ptr<StartupWindow> window_;
 };
 
-// Lists from the program's folder, the session from the working folder, the
-// gradient's 9000 lines and then both outlines (DKAB, deleted, too); the
-// logo slides in, and it and the labels keep their place and proportion at
-// any size; Enter opens the map in the window's place.
+// The gradient's 9000 lines, then both outlines (DKAB, deleted, too); the
+// logo and labels keep their place and proportion at any size.
 TEST_F(StartupWindowTest, LoadsListsSessionAndDrawsGradientThenPatterns) {
     Open();
     EXPECT_EQ(lists_.cities, (std::vector<std::string>{"one", "two"}));
@@ -97,8 +93,7 @@ TEST_F(StartupWindowTest, LoadsListsSessionAndDrawsGradientThenPatterns) {
     EXPECT_FALSE(window_->isVisible());
 }
 
-// Without lists, session or data the window shows with its buttons; Exit
-// ends without the map and writes no session file.
+// Without lists, session or data the window still shows its buttons.
 TEST_F(StartupWindowTest, MissingFilesLeaveTheButtonsAndExitEndsWithoutMap) {
     for (const QString &name : {program_.filePath("Tavik.lst"),
                                 QString("Tavik.cfg"), QString("1340.DAT")})

@@ -51,9 +51,8 @@ class StationDataDialogTest : public ::testing::Test {
                               dir_.path().toStdString()};
 };
 
-// The search takes the channel and the show flags and sizes the list; a
-// click on row 2 draws WBBB (nighttime), its legend last. A search that
-// finds nothing says so; one without a file keeps the list's height.
+// A click on row 2 draws WBBB (nighttime), its legend last; a search without
+// a file keeps the list's height.
 TEST_F(StationDataDialogTest, SearchListsRowsAndAClickDrawsThatStation) {
     settings_.show.showNew = 1;
     dialog_.show();

@@ -42,22 +42,19 @@ TEST(ListPicks, LinesAreCutAtTheirColumns) {
 
 TEST(ListPicks, AcceptHomeTakesMagnitudesWithinTheLimits) {
     const HomeCandidate clicked = PickHomeLine(ListKind::CallsW, 7, kCall);
-    const std::tuple<const char *, const char *, float, float> rows[] = {
-        {"10", "-100", 15, 100},
-        {"75", "180", 70, 170},
-        {"-40", "25", 40, 30},
-        {"north", "", 15, 30}};
-    for (const auto &[lat, lon, latitude, longitude] : rows) {
-        SessionSettings s;
-        AcceptHome(s, lat, lon, clicked);
-        EXPECT_FLOAT_EQ(s.homeLatitude, latitude) << lat;
-        EXPECT_FLOAT_EQ(s.homeLongitude, longitude) << lon;
-        EXPECT_EQ(s.homeCity, "WXYZ (1190)");
+    // The name is the clicked one's, none when nothing was clicked.
+    const std::tuple<const char *, const char *, HomeCandidate, const char *>
+        rows[] = {{"10", "-100", clicked, "WXYZ (1190) 15 100"},
+                  {"75", "180", clicked, "WXYZ (1190) 70 170"},
+                  {"-40", "25", clicked, "WXYZ (1190) 40 30"},
+                  {"north", "", {}, " 15 30"}};
+    for (const auto &[lat, lon, candidate, home] : rows) {
+        SessionSettings s{0, "Dallas TX", 0, 0, 0, 0, {}};
+        AcceptHome(s, lat, lon, candidate);
+        EXPECT_EQ(s.homeCity + " " + SessionNumberText(s.homeLatitude) + " " +
+                      SessionNumberText(s.homeLongitude),
+                  home);
     }
-    SessionSettings s;
-    s.homeCity = "Dallas TX";
-    AcceptHome(s, "36", "84", HomeCandidate{});
-    EXPECT_EQ(s.homeCity, "") << "nothing clicked in this run";
 }
 
 // Found: the list (0 cities, 1 K, 2 W) and the index from 1.

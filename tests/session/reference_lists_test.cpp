@@ -5,7 +5,6 @@
 #include "tests/session/list_lines.h"
 
 #include <filesystem>
-#include <string>
 
 namespace tavik {
 namespace {
@@ -36,12 +35,9 @@ TEST(ReferenceLists, LinesInFileOrderUpToEachListsLimit) {
         for (int i = 1; i <= kept + 1; ++i)
             lines.push_back("L" + std::to_string(i));
         WriteLines((dir / file).string(), lines);
-    }
-    LoadReferenceLists(dir.string(), lists);
-    for (const auto &[file, kept, got] : rows) {
-        ASSERT_EQ(static_cast<int>(got->size()), kept) << file;
-        EXPECT_EQ(got->front(), "L1");
-        EXPECT_EQ(got->back(), "L" + std::to_string(kept));
+        LoadReferenceLists(dir.string(), lists);
+        lines.pop_back(); // one line beyond the limit
+        EXPECT_EQ(*got, lines) << file;
     }
 }
 

@@ -11,8 +11,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <string>
-#include <vector>
 
 namespace tavik {
 namespace {
@@ -20,24 +18,18 @@ namespace {
 using Texts = std::vector<std::string>;
 using Stations = std::vector<std::pair<std::string, std::string>>;
 
-Color Blue(int blue) { return (static_cast<Color>(blue) << 16) | 0x0101; }
-
-// i / H * 300 - 30, clamped to 1..255 (the renderer's test has the ends);
-// halves go to the even neighbour.
-TEST(StartupGradientTest, OneLinePerTwipOfHeightInRoundedClampedBlue) {
+// Blue i / H * 300 - 30 (the renderer's test has the clamped ends), halves
+// to the even neighbour; fonts scale with the screen width.
+TEST(StartupTest, GradientFontSizesAndLogoSlide) {
     RecordingSurface surface;
     DrawStartupGradient(surface, StartupScreen{});
     ASSERT_EQ(surface.ops.size(), 9000u);
-    EXPECT_EQ(surface.ops[4499].colour, Blue(120));
-    const std::tuple<int, int, int> rows[] = {
-        {975, 9000, 2}, {1005, 9000, 4}, {384, 1024, 82}};
-    for (const auto &[i, height, blue] : rows)
-        EXPECT_EQ(GradientColour(i, height), Blue(blue))
-            << i << " of " << height;
-}
+    EXPECT_EQ(surface.ops[4499].colour, 0x780101u); // 120
+    const std::tuple<int, int, Color> rows[] = {
+        {975, 9000, 0x020101}, {1005, 9000, 0x040101}, {384, 1024, 0x520101}};
+    for (const auto &[i, height, colour] : rows)
+        EXPECT_EQ(GradientColour(i, height), colour) << i << " of " << height;
 
-// Font sizes scale with the screen width (the window's test has 12000).
-TEST(StartupLayoutTest, FontSizesFollowTheScreenWidthAndTheLogoSlidesIn) {
     const std::vector<StartupControl> controls =
         StartupControls({"2.09", "credit", "copyright"});
     ASSERT_EQ(controls.size(), 7u);
@@ -55,26 +47,21 @@ TEST(StartupLayoutTest, FontSizesFollowTheScreenWidthAndTheLogoSlidesIn) {
     EXPECT_FALSE(logo.Tick());
 }
 
-// Home in Dallas; channel files in a fresh temporary directory.
 class StartupPlotTest : public ::testing::Test {
   protected:
-    StartupPlotTest() {
-        EXPECT_NE(mkdtemp(dir_.data()), nullptr);
-        settings_ = {1340, "Dallas TX", 32.78f, 96.8f, 0.2f, 1000, {}};
-    }
+    StartupPlotTest() { EXPECT_NE(mkdtemp(dir_.data()), nullptr); }
     ~StartupPlotTest() override {
         std::error_code ec;
         std::filesystem::remove_all(dir_, ec);
     }
-    // Stations ("CALL,COUNTRY" and hours) of power 1 at (lat, lon WEST),
-    // each with its one tower.
+    // Stations ("CALL,COUNTRY" and hours) of power 1 at `lat` north, 96.8
+    // west, each with its one tower.
     void Write(const std::string &name, const Stations &stations,
-               float lat = 32.78f, float lon = 96.8f) {
+               float lat = 32.78f) {
         Texts lines;
         for (const auto &[station, hours] : stations) {
             lines.push_back(station + ",TX,CITY,CP," + hours + "," +
-                            std::to_string(lat) + "," + std::to_string(lon) +
-                            ",1,0,1");
+                            std::to_string(lat) + ",96.8,1,0,1");
             lines.push_back("0,1,0,0,0,0");
         }
         WriteLines(dir_ + "/" + name, lines);
@@ -89,7 +76,7 @@ class StartupPlotTest : public ::testing::Test {
 
     std::string dir_ =
         std::filesystem::temp_directory_path() / "tavik-startup-XXXXXX";
-    SessionSettings settings_;
+    SessionSettings settings_{1340, "Dallas TX", 32.78f, 96.8f, 0.2f, 1000, {}};
     RecordingSurface surface_;
 };
 
@@ -138,8 +125,7 @@ TEST_F(StartupPlotTest, OnlyCallFiltersApply1610DrawsNothingAFailureEnds) {
         DrawStartupPlot(surface_, settings_, dir_);
         EXPECT_EQ(Outlines(), outlines) << channel << " " << showNew;
     }
-    // A station line that cannot be read ends the plot, keeping what was
-    // drawn.
+    // A station that cannot be read ends the plot, keeping what was drawn.
     WriteLines(dir_ + "/1340.DAT",
                {"KABC,USA,TX,CITY,CP,U,33,97,1,0,1", "0,1,0,0,0,0",
                 "KBAD,USA,TX,CITY,L,U,33,97,1,0,13", // 13 towers
