@@ -1,5 +1,5 @@
-// The channel, options and about dialogs, shown and clicked as a user does
-// (their titles and the menu items opening them are the map window's test).
+// The channel, options and about dialogs clicked as a user does (the menu
+// items opening them are the map window's test).
 
 #include "dialogs/about_dialog.h"
 #include "dialogs/get_channel_dialog.h"
@@ -79,10 +79,7 @@ TEST(GetChannelDialogTest, ButtonsWidenClampOrStepTheChannel) {
 // A value other than 0 and 1 checks neither button; the unit changes at its
 // click, so that closing by the frame keeps it, the rest at "Return".
 TEST(GetOptionsDialogTest, ButtonsShowTheSettingsUnitAtOnceRestAtReturn) {
-    SessionSettings settings;
-    settings.show.showNew = 1;
-    settings.show.showXenva2 = 2;
-    settings.distanceUnit = 1;
+    SessionSettings settings{0, "", 0, 0, 0, 0, {1, 0, 2, 0, 0}, 1};
     const auto values = [&settings] {
         const ShowFlags &f = settings.show;
         return std::vector<int>{

@@ -1,5 +1,5 @@
-// The start-up window: its load, logo and buttons. The gradient, plot and
-// layout numbers are pinned by the start-up unit tests.
+// The start-up window's load, logo and buttons; its pictures' numbers are
+// pinned by the start-up unit tests.
 
 #include "map/qt/maker_page.h"
 #include "map/qt/picture_canvas.h"
@@ -28,8 +28,8 @@ class StartupWindowTest : public ::testing::Test {
         QDir::setCurrent(work_.path());
         WriteLines(program_.filePath("Tavik.lst").toStdString(),
                    {"one", "", "two"});
-        WriteLines("Tavik.cfg", {"1340", "Dallas TX", "32.78", "96.82", ".2",
-                                 "1000", "0", "0", "0", "0", "0", "0"});
+        WriteLines("Tavik.cfg",
+                   {"1340", "Dallas TX", "32.78", "96.82", ".2", "1000"});
         WriteLines("1340.DAT",
                    {"KRLD,USA,TX,DALLAS,L,U,32.78,96.82,1,0,1", "0,1,0,0,0,0",
                     "DKAB,USA,TX,TYLER,L,N,32.35,95.30,1,0,1", "0,1,0,0,0,0"});

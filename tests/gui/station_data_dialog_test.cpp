@@ -1,12 +1,10 @@
-// The station data window driven through its controls, and opened from the
-// map window's GetData item. The rows, messages and pictures themselves are
+// The station data window's wiring; its rows, messages and pictures are
 // pinned by the station search and station pattern tests.
 
 #include "dialogs/station_data_dialog.h"
 #include "map/qt/map_window.h"
 #include "modal.h"
 
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -85,8 +83,6 @@ TEST_F(StationDataDialogTest, SearchListsRowsAndAClickDrawsThatStation) {
 }
 
 TEST_F(StationDataDialogTest, MapWindowGetDataOpensItAndRedrawsNothing) {
-    const QString previous = QDir::currentPath();
-    QDir::setCurrent(dir_.path());
     ReferenceLists lists;
     MapWindow window(settings_, lists, &messages_, {});
     const std::vector<DrawOp> before = window.Drawing();
@@ -97,7 +93,6 @@ TEST_F(StationDataDialogTest, MapWindowGetDataOpensItAndRedrawsNothing) {
                           Qt::LeftButton);
     });
     window.findChild<QAction *>("mnuStationData")->trigger();
-    QDir::setCurrent(previous);
     EXPECT_EQ(title, "Tavik - Get data");
     EXPECT_EQ(window.Drawing().size(), before.size());
 }

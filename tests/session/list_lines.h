@@ -1,6 +1,5 @@
 #pragma once
-// Builds reference-list lines for tests, fixed columns over blanks, and
-// writes data files as the program finds them.
+// Reference-list lines built in fixed columns, and data files written.
 
 #include <fstream>
 #include <string>
@@ -26,8 +25,7 @@ inline std::string CityLine(const std::string &name, const std::string &lat,
 // A call-sign line: extra from column 9, latitude from 45, longitude from 55.
 inline std::string CallLine(const std::string &call, const std::string &extra,
                             const std::string &lat, const std::string &lon) {
-    return Put(Put(Put(Put(call, 9, extra), 15, "SOMEWHERE, TN"), 45, lat), 55,
-               lon);
+    return Put(Put(Put(call, 9, extra), 45, lat), 55, lon);
 }
 
 // Writes `lines` to `path`, each ended by CR LF.
