@@ -71,8 +71,7 @@ TEST(GetChannelDialogTest, ButtonsWidenClampOrStepTheChannel) {
         EXPECT_EQ(messages.shown, row.messages);
         EXPECT_EQ(map.ops.size() == 1 && map.ops[0].kind == OpKind::Cls,
                   std::string(row.button) == "cmdErasePlot");
-        EXPECT_TRUE(dialog.result() == QDialog::Accepted &&
-                    !dialog.isVisible());
+        EXPECT_EQ(dialog.result(), QDialog::Accepted);
     }
 }
 
@@ -108,8 +107,7 @@ TEST(GetOptionsDialogTest, ButtonsShowTheSettingsUnitAtOnceRestAtReturn) {
     EXPECT_EQ(values(), (std::vector<int>{0, 0, 1, 0, 0, 1, 1}));
 }
 
-// The version and the maker's address as the program has them, both
-// pictures loaded; a click on the address opens the maker's page.
+// The version, both pictures, and the maker's address that a click opens.
 TEST(AboutDialogTest, ShowsVersionAndPicturesAndOpensTheMakersPage) {
     std::vector<QUrl> opened;
     AboutDialog dialog([&](const QUrl &url) { opened.push_back(url); },

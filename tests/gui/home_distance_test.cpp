@@ -62,7 +62,7 @@ class DialogTest : public ::testing::Test {
 };
 
 // Each list read as its kind; the last click is kept for the next opening;
-// "Use old values" and "Use map" change nothing.
+// "Use old values" changes nothing ("Use map" is the map window's test).
 TEST_F(DialogTest, AcceptTakesTheBoxesAndTheLastClickedName) {
     const std::string knoxville = "Knoxville                  |36.02|84.32";
     const struct {
@@ -76,7 +76,6 @@ TEST_F(DialogTest, AcceptTakesTheBoxesAndTheLastClickedName) {
         {"lstHome", 1, " 36.02 84.32", nullptr, nullptr, "cmdExit", knoxville},
         {"lstCallsK", 0, " 35.5 90.25", "75", "-180", "cmdQuickExit",
          knoxville},
-        {nullptr, 0, "", "50", "50", "cmdGetMap", knoxville},
         {nullptr, 0, "", "75", "-180", "cmdExit", "KAAA (1000)|70|170"}};
     for (const auto &row : rows) {
         SCOPED_TRACE(row.button);
@@ -91,8 +90,6 @@ TEST_F(DialogTest, AcceptTakesTheBoxesAndTheLastClickedName) {
         }
         Press(row.button);
         EXPECT_FALSE(dialog_->isVisible());
-        EXPECT_EQ(static_cast<GetHomeDialog *>(dialog_.get())->UseMapChosen(),
-                  std::string(row.button) == "cmdGetMap");
         EXPECT_EQ(settings_.homeCity + "|" +
                       SessionNumberText(settings_.homeLatitude) + "|" +
                       SessionNumberText(settings_.homeLongitude),

@@ -49,8 +49,7 @@ class StationDataDialogTest : public ::testing::Test {
                               dir_.path().toStdString()};
 };
 
-// A click on row 2 draws WBBB (nighttime), its legend last; a search without
-// a file keeps the list's height.
+// Row 2 draws WBBB (nighttime); a search without a file keeps the height.
 TEST_F(StationDataDialogTest, SearchListsRowsAndAClickDrawsThatStation) {
     settings_.show.showNew = 1;
     dialog_.show();

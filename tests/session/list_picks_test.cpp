@@ -18,8 +18,7 @@ TEST(ListPicks, LinesAreCutAtTheirColumns) {
     const std::tuple<ListKind, std::string, std::string, float, float> rows[] =
         {{ListKind::Cities, kCity, "Knoxville                  ", 36.02f,
           -84.32f},
-         // Column 38 belongs to the name and the latitude: a digit there
-         // is read as the latitude's first digit.
+         // Column 38 is the name's last and the latitude's first.
          {ListKind::Cities, Put(kCity, 38, "1"), "Knoxville                 1",
           136.02f, -84.32f},
          {ListKind::CallsW, kCall, "WXYZ (1190)", 36.0234f, -84.3167f},
@@ -80,25 +79,9 @@ TEST(ListPicks, HomeLineIsTheClickedOneOrTheFirstWithHomesNameAndPlace) {
     }
 }
 
-TEST(ListPicks, InstructionComesFromHomesNameOrPlace) {
-    const std::tuple<const char *, float, float, const char *> rows[] = {
-        {"  Knoxville TN ", 36, 84, "Get distance from Knoxville TN to:"},
-        {" KOA ", 36, 84, ""},
-        {"", 32.78f, 96.82f, "Get distance from 32.78N, 96.82W to:"},
-        {"", 0, 96.82f, "Get distance from home to:"},
-        {"", 32.78f, 0, "Get distance from home to:"}};
-    for (const auto &[city, latitude, longitude, text] : rows) {
-        SessionSettings s;
-        s.homeCity = city;
-        s.homeLatitude = latitude;
-        s.homeLongitude = longitude;
-        EXPECT_EQ(DistanceInstruction(s), text) << city;
-    }
-}
-
 // Home 30 N 90 W. 1.1 degrees due north is 122.584 km (76.169 mi); the
 // points 40 N 0.01 degrees either side of 90 W lie at 359.956 and 0.044.
-TEST(ListPicks, DistanceAndBearingAreCutToTenths) {
+TEST(ListPicks, DistanceAndBearingCutToTenthsAndTheInstruction) {
     const std::tuple<const char *, const char *, int16_t, const char *> rows[] =
         {{"31.1", "90", 0, " 0 deg 122.5 km "},
          {"31.1", "-90", 1, " 0 deg 76.1 mi "},
@@ -117,6 +100,20 @@ TEST(ListPicks, DistanceAndBearingAreCutToTenths) {
     }
     EXPECT_FALSE(MeasureDistance(s, "", "90"));
     EXPECT_FALSE(MeasureDistance(s, "31", ""));
+
+    // The instruction over the lists, from home's name or place.
+    const std::tuple<const char *, float, float, const char *> homes[] = {
+        {"  Knoxville TN ", 36, 84, "Get distance from Knoxville TN to:"},
+        {" KOA ", 36, 84, ""},
+        {"", 32.78f, 96.82f, "Get distance from 32.78N, 96.82W to:"},
+        {"", 0, 96.82f, "Get distance from home to:"},
+        {"", 32.78f, 0, "Get distance from home to:"}};
+    for (const auto &[city, latitude, longitude, text] : homes) {
+        s.homeCity = city;
+        s.homeLatitude = latitude;
+        s.homeLongitude = longitude;
+        EXPECT_EQ(DistanceInstruction(s), text) << city;
+    }
 }
 
 } // namespace

@@ -15,8 +15,7 @@ TEST(ReferenceLists, LinesInFileOrderUpToEachListsLimit) {
     const fs::path dir = fs::path(::testing::TempDir()) / "tavik-lists";
     fs::remove_all(dir);
     fs::create_directories(dir);
-    // Empty lines skipped, blank lines kept; CR LF and lone CR; the name is
-    // matched in any case; a missing file gives an empty list.
+    // CR LF and lone CR, empty lines skipped; a missing file: no lines.
     std::ofstream(dir / "tavik.LST", std::ios::binary)
         << "Zeta\r\n\r\n\r\n   \rAlpha\r\n";
     ReferenceLists lists;

@@ -34,8 +34,7 @@ TEST(StartupTest, GradientFontSizesAndLogoSlide) {
     EXPECT_EQ(controls[1].caption, "Version 2.09");
     EXPECT_FLOAT_EQ(StartupFontPoints(controls[0], 15360), 23.04f);
 
-    // The logo moves 400 a tick from -5000 (where it rests is the window's
-    // test).
+    // The logo's first step (where it rests is the window's test).
     LogoSlide logo;
     ASSERT_TRUE(logo.Tick());
     EXPECT_EQ(logo.left, -4600);
