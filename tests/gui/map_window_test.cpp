@@ -6,7 +6,6 @@
 #include "modal.h"
 #include "viewer/qt/outline_viewer.h"
 
-#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -43,17 +42,19 @@ void WriteLines(const QString &path, const std::vector<std::string> &lines) {
         out << line << "\r\n";
 }
 
-// Triggers `item` and answers the modal dialog it shows with `button` or, if
-// null, by closing its frame; returns the dialog's title.
+// Triggers `item` and answers the modal dialog it shows with `button`,
+// Enter ("Return") or, if null, by closing its frame; returns its title.
 QString Answer(QAction *item, const char *button) {
     QString title;
     OnNextModal([&](QWidget *dialog) {
         title = dialog->windowTitle();
-        if (button)
+        if (!button)
+            dialog->close();
+        else if (std::string(button) == "Return")
+            QTest::keyClick(dialog, Qt::Key_Return);
+        else
             QTest::mouseClick(dialog->findChild<QPushButton *>(button),
                               Qt::LeftButton);
-        else
-            dialog->close();
     });
     item->trigger();
     return title;
@@ -67,12 +68,9 @@ class MapWindowTest : public ::testing::Test {
         WriteLines("STATES.dat",
                    {"-100 -100", "33 263", "34 263", "34 264", "-2000"});
         WriteLines("REGION2.dat", {"-100 -100", "29 265", "30 265", "-2000"});
-        // Home is Dallas; KRLD stands on it, its cross on the map centre.
         WriteLines("1080.DAT",
                    {"KRLD,USA,TX,DALLAS,L,U,32.78,96.82,50,0,1", "0,1,0,0,0,0",
-                    "KNITE,USA,TX,TYLER,L,N,32.35,95.30,5,0,1", "0,1,0,0,0,0",
-                    "KDAY,USA,TX,WACO,L,D,31.55,97.15,1,0,1", "0,1,0,0,0,0",
-                    "KCP,USA,OK,ADA,CP,U,34.77,96.68,1,0,1", "0,1,0,0,0,0"});
+                    "KNITE,USA,TX,TYLER,L,N,32.35,95.30,5,0,1", "0,1,0,0,0,0"});
         settings_ = {1080, "Dallas TX", 32.78f, 96.82f, 0.2f, 1000, {}};
     }
     ~MapWindowTest() override { QDir::setCurrent(previousDir_); }
@@ -176,8 +174,6 @@ TEST_F(MapWindowTest, KeysTriggerTheFrequentItems) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
     const std::tuple<int, Qt::KeyboardModifiers, const char *> rows[] = {
         {Qt::Key_Plus, Qt::NoModifier, "mnuZoomIn"},
-        {Qt::Key_BracketLeft, Qt::NoModifier, "mnuSmaller"},
-        {Qt::Key_H, Qt::NoModifier, "mnuHome"},
         {Qt::Key_Q, Qt::ControlModifier, "mnuFileExit"}};
     for (const auto &[key, modifiers, item] : rows) {
         SCOPED_TRACE(item);
@@ -274,22 +270,37 @@ TEST_F(MapWindowTest, HomeRedrawsTheMapAndUseMapTakesHomeFromTheViewer) {
     EXPECT_FALSE(viewer->isVisible());
 }
 
-// Print goes through the print dialog, whose cancel the window reports in a
-// "Printer Error" box; the map is not redrawn.
+// Print shows the print dialog with the printer in landscape, set back to
+// portrait afterwards. A cancel prints nothing and is reported in a "Printer
+// Error" box; a print sends the page to the chosen file. The map is not
+// redrawn.
 TEST_F(MapWindowTest, PrintGoesThroughThePrintDialog) {
     Open();
-    const QString before = Trace();
-    QString box;
-    OnNextModal([&](QWidget *dialog) {
-        OnNextModal([&](QWidget *message) {
-            box = message->windowTitle() + ": " +
-                  message->findChild<QLabel *>("qt_msgbox_label")->text();
-            ClickButton(message, "OK");
+    const QString before = Trace(), pdf = dir_.filePath("map.pdf");
+    QPrinter &printer = window_->Printer();
+    printer.setOutputFileName(pdf);
+    for (const bool print : {false, true}) {
+        SCOPED_TRACE(print);
+        QString seen;
+        OnNextModal([&](QWidget *dialog) {
+            seen = printer.pageLayout().orientation() == QPageLayout::Landscape
+                       ? "landscape"
+                       : "portrait";
+            if (!print)
+                OnNextModal([&](QWidget *box) {
+                    seen += ", " + box->windowTitle() + ": " +
+                            box->findChild<QLabel *>("qt_msgbox_label")->text();
+                    ClickButton(box, "OK");
+                });
+            ClickButton(dialog, print ? "Print" : "Cancel");
         });
-        ClickButton(dialog, "Cancel");
-    });
-    Trigger("mnuPrint");
-    EXPECT_EQ(box, "Printer Error: Printing was cancelled.");
+        Trigger("mnuPrint");
+        EXPECT_EQ(seen, print ? "landscape"
+                              : "landscape, Printer Error: Printing was "
+                                "cancelled.");
+        EXPECT_EQ(QFileInfo(pdf).size() > 0, print);
+        EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Portrait);
+    }
     EXPECT_EQ(Trace(), before);
     EXPECT_TRUE(messages_.shown.empty());
 }
@@ -318,48 +329,40 @@ TEST_F(MapWindowTest, DialogCommandsKeepAddToOrEraseThePicture) {
     EXPECT_TRUE(Redrawn());
 }
 
-// The dialog opens with the focus on its default button, which Enter
-// presses; an answer to plot draws every channel's stations.
+// Each answer: the go flag, scale and pattern size it leaves, and whether
+// every channel's stations were drawn (one channel number each). Enter
+// presses the default button, which opens with the focus: "Leave mapsize
+// intact".
 TEST_F(MapWindowTest, AllStationsAnswerDecidesTheOverview) {
     for (int c = 530; c <= 1700; c += 10)
         if (c != 1080)
             WriteLines(QString::number(c) + ".DAT", {});
-    const SessionSettings start = settings_;
-    const std::tuple<QString, int16_t, int16_t, float> rows[] = {
-        {"cmdAlterYes", 0, 1, 10000},
-        {"Enter", 0, 1, 1000},
-        {"cmdPlotNo", 1, 0, 1000},
-        {"frame", 0, 0, 1000},
-        {"frame", 1, 1, 1000}};
-    for (const auto &[answer, goBefore, goAfter, scale] : rows) {
-        SCOPED_TRACE(std::to_string(goBefore) + answer.toStdString());
-        settings_ = start;
-        settings_.allStationsGo = goBefore;
+    const std::tuple<const char *, int, QString> rows[] = {
+        {"cmdAlterYes", 0, "1 10000 0.02 plotted"},
+        {"Return", 0, "1 1000 0.2 plotted"},
+        {"cmdPlotNo", 1, "0 1000 0.2 kept"},
+        {nullptr, 0, "0 1000 0.2 kept"}, // closed by its frame
+        {nullptr, 1, "1 1000 0.2 plotted"}};
+    for (const auto &[button, go, after] : rows) {
+        SCOPED_TRACE(std::to_string(go) + (button ? button : " frame"));
+        settings_.allStationsGo = go;
+        settings_.scaleFactor = 1000;
+        settings_.patternSize = 0.2f;
         Open();
         const QString before = Trace();
-        QString title, focused;
-        OnNextModal([&](QWidget *dialog) {
-            title = dialog->windowTitle();
-            focused = dialog->focusWidget()->objectName();
-            if (answer == "Enter")
-                QTest::keyClick(dialog, Qt::Key_Return);
-            else if (answer == "frame")
-                dialog->close();
-            else
-                ClickButton(dialog,
-                            dialog->findChild<QPushButton *>(answer)->text());
-        });
-        Trigger("mnuShowStations");
-        EXPECT_EQ(title + " " + focused, "Tavik - Show stations cmdAlterNo");
-        EXPECT_EQ(settings_.allStationsGo, goAfter);
-        EXPECT_FLOAT_EQ(settings_.scaleFactor, scale);
-        EXPECT_FLOAT_EQ(settings_.patternSize, scale == 10000 ? 0.02f : 0.2f);
-        EXPECT_TRUE(Enabled("mnuZoomIn") && messages_.shown.empty());
-        if (goAfter == 0) {
-            EXPECT_EQ(Trace(), before);
-            continue;
-        }
-        EXPECT_TRUE(Redrawn() && Printed(" 1080") == 4); // each station's
+        EXPECT_EQ(Answer(Find("mnuShowStations"), button),
+                  "Tavik - Show stations");
+        const SessionSettings &s = settings_;
+        const bool plotted = Redrawn() && Printed(" 1080") == 2;
+        EXPECT_EQ(QString("%1 %2 %3 ")
+                          .arg(s.allStationsGo)
+                          .arg(s.scaleFactor)
+                          .arg(s.patternSize) +
+                      (plotted             ? "plotted"
+                       : Trace() == before ? "kept"
+                                           : "?"),
+                  after);
+        EXPECT_TRUE(messages_.shown.empty());
     }
 }
 
