@@ -80,7 +80,8 @@ class MapWindowTest : public ::testing::Test {
         hooks.wait = [this](float seconds, const std::function<void()> &pump) {
             waits_.push_back(seconds);
             pump();
-            label1Shown_ = Find<QLabel>("Label1")->isVisible();
+            auto *label1 = Find<QLabel>("Label1");
+            label1Text_ = label1->isVisible() ? label1->text() : "";
         };
         hooks.openUrl = [this](const QUrl &url) { opened_.push_back(url); };
         window_ =
@@ -93,22 +94,19 @@ class MapWindowTest : public ::testing::Test {
     void Trigger(const char *item) { Find(item)->trigger(); }
     bool Enabled(const char *item) { return Find(item)->isEnabled(); }
     // The kept drawing as the renderer's trace, each line begun and ended by
-    // '\n'; the number of its lines matching `pattern` or printing `text`.
+    // '\n'; the number of its lines printing `text`.
     QString Trace() const {
         QString trace = "\n";
         for (const DrawOp &op : window_->Drawing())
             trace += QString::fromStdString(TraceLine(op)) + "\n";
         return trace;
     }
-    int Count(const QString &pattern) const {
-        return Trace().count(QRegularExpression("\n" + pattern + "\n"));
-    }
     int Printed(const QString &text) const {
         return Trace().count("\nPrintText " + text + "\n");
     }
     // A full redraw: the kept picture is one Cls and what followed it.
     bool Redrawn() const {
-        return Trace().startsWith("\nCls\n") && Count("Cls") == 1;
+        return Trace().startsWith("\nCls\n") && Trace().count("\nCls\n") == 1;
     }
 
     QTemporaryDir dir_;
@@ -117,33 +115,66 @@ class MapWindowTest : public ::testing::Test {
     RecordedMessages messages_;
     std::vector<float> waits_;
     std::vector<QUrl> opened_;
-    bool label1Shown_ = false;
+    QString label1Text_; // shown while the window waits
     ReferenceLists lists_;
     std::unique_ptr<MapWindow> window_;
 };
 
-// The items in order, Grid hidden; every other item stays in sight at any
-// width, in one row or more, never behind an overflow button, and the map
-// starts below the last row.
-TEST_F(MapWindowTest, MenuBarHoldsTheItemsInOrderAndWrapsToShowThemAll) {
+// The items in order, Grid hidden, each with its keys in its tip; the keys
+// trigger the items (their commands are tested through the items) and the
+// tip shows on hover.
+TEST_F(MapWindowTest, MenuBarHoldsTheItemsInOrderWithTheirKeys) {
     Open();
     EXPECT_EQ(window_->windowTitle(), "Tavik - Plot");
     auto *bar = qobject_cast<MenuBarRows *>(window_->menuBar());
     ASSERT_NE(bar, nullptr);
     QStringList items;
     for (QAction *action : bar->Items() + Find<QMenu>("mnuFile")->actions()) {
-        items << action->objectName() + "=" + action->text() +
-                     (action->isVisible() ? "" : " (hidden)");
-        EXPECT_EQ(action->menu() != nullptr, action->objectName() == "mnuFile");
+        const QString tip = action->toolTip();
+        items << action->objectName() + "=" +
+                     (tip.startsWith(action->text()) ? tip : action->text()) +
+                     (action->isVisible() ? "" : " (hidden)") +
+                     (action->menu() ? " >" : "");
     }
-    EXPECT_EQ(items.join(", "),
-              "mnuFile=  File, mnuOptions=Options, mnuGetDistance=Distance, "
-              "mnuDistance=Rings, mnuLicense=Licensed, mnuDayNight=DayNight, "
-              "mnuShowStations=All, mnuHome=Home, mnuStationData=GetData, "
-              "mnuGrid=Grid (hidden), mnuChannel=Channel, mnuZoomIn=ZoomIn, "
-              "mnuZoomOut=ZoomOut, mnuLarger=Larger, mnuSmaller=Smaller, "
-              "mnuPrint=Print, mnuExit=Exit, mnuOskel=Oskel Software, "
-              "mnuFileAbout=About, mnuFileSeparator1=, mnuFileExit=Exit/quit");
+    EXPECT_EQ(
+        items.join(", "),
+        "mnuFile=  File >, mnuOptions=Options, mnuGetDistance=Distance, "
+        "mnuDistance=Rings, mnuLicense=Licensed, mnuDayNight=DayNight, "
+        "mnuShowStations=All, mnuHome=Home (Home, H), "
+        "mnuStationData=GetData, mnuGrid=Grid (hidden), "
+        "mnuChannel=Channel (C), mnuZoomIn=ZoomIn (+, =, Ctrl++, Ctrl+=), "
+        "mnuZoomOut=ZoomOut (-, Ctrl+-), mnuLarger=Larger (]), "
+        "mnuSmaller=Smaller ([), mnuPrint=Print (Ctrl+P), mnuExit=Exit, "
+        "mnuOskel=Oskel Software, mnuFileAbout=About, "
+        "mnuFileSeparator1=, mnuFileExit=Exit/quit (Ctrl+Q)");
+
+    window_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    const std::tuple<int, Qt::KeyboardModifiers, const char *> keys[] = {
+        {Qt::Key_Plus, Qt::NoModifier, "mnuZoomIn"},
+        {Qt::Key_Q, Qt::ControlModifier, "mnuFileExit"}};
+    for (const auto &[key, modifiers, item] : keys) {
+        QAction *action = Find(item);
+        action->disconnect(window_.get()); // the item only, not its command
+        QSignalSpy triggered(action, &QAction::triggered);
+        QTest::keyClick(window_.get(), Qt::Key(key), modifiers);
+        EXPECT_EQ(triggered.count(), 1) << item;
+    }
+    QAction *zoomIn = Find("mnuZoomIn");
+    for (QMenuBar *row : bar->Rows())
+        if (row->actions().contains(zoomIn)) {
+            const QPoint at = row->actionGeometry(zoomIn).center();
+            QHelpEvent hover(QEvent::ToolTip, at, row->mapToGlobal(at));
+            QApplication::sendEvent(row, &hover);
+        }
+    EXPECT_EQ(QToolTip::text(), zoomIn->toolTip());
+}
+
+// Every item but Grid stays in sight at any width, in one row or more,
+// never behind an overflow button; the map starts below the last row.
+TEST_F(MapWindowTest, MenuBarWrapsToShowEveryItemAtAnyWidth) {
+    Open();
+    auto *bar = qobject_cast<MenuBarRows *>(window_->menuBar());
     for (const int width : {3000, 1024, 800, 500, 200, 1}) {
         SCOPED_TRACE(width);
         window_->resize(width, 600);
@@ -164,43 +195,6 @@ TEST_F(MapWindowTest, MenuBarHoldsTheItemsInOrderAndWrapsToShowThemAll) {
         }
         EXPECT_EQ(shown, 17);
     }
-}
-
-// Keys trigger the frequent items (their commands are tested through the
-// items); each item's tip, shown on hover, names its keys.
-TEST_F(MapWindowTest, KeysTriggerTheFrequentItems) {
-    Open();
-    window_->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
-    const std::tuple<int, Qt::KeyboardModifiers, const char *> rows[] = {
-        {Qt::Key_Plus, Qt::NoModifier, "mnuZoomIn"},
-        {Qt::Key_Q, Qt::ControlModifier, "mnuFileExit"}};
-    for (const auto &[key, modifiers, item] : rows) {
-        SCOPED_TRACE(item);
-        QAction *action = Find(item);
-        action->disconnect(window_.get()); // the item only, not its command
-        QSignalSpy triggered(action, &QAction::triggered);
-        QTest::keyClick(window_.get(), Qt::Key(key), modifiers);
-        EXPECT_EQ(triggered.count(), 1);
-    }
-    QStringList tips;
-    for (const char *item :
-         {"mnuZoomIn", "mnuZoomOut", "mnuLarger", "mnuSmaller", "mnuChannel",
-          "mnuHome", "mnuPrint", "mnuFileExit"})
-        tips << Find(item)->toolTip();
-    EXPECT_EQ(tips.join(", "),
-              "ZoomIn (+, =, Ctrl++, Ctrl+=), ZoomOut (-, Ctrl+-), Larger (]), "
-              "Smaller ([), Channel (C), Home (Home, H), Print (Ctrl+P), "
-              "Exit/quit (Ctrl+Q)");
-    QAction *zoomIn = Find("mnuZoomIn");
-    for (QMenuBar *row :
-         qobject_cast<MenuBarRows *>(window_->menuBar())->Rows())
-        if (row->actions().contains(zoomIn)) {
-            const QPoint at = row->actionGeometry(zoomIn).center();
-            QHelpEvent hover(QEvent::ToolTip, at, row->mapToGlobal(at));
-            QApplication::sendEvent(row, &hover);
-        }
-    EXPECT_EQ(QToolTip::text(), zoomIn->toolTip());
 }
 
 // One press of each view and display item runs its command, whose steps,
@@ -242,17 +236,12 @@ TEST_F(MapWindowTest, ViewAndDisplayItemsRunTheirCommands) {
     }
 }
 
-// Home redraws the map (the view kept); "Use map" there opens the outline
-// viewer, whose click makes the point home and draws the map around it as on
-// opening, the view items all enabled again. The distance window draws
-// nothing.
+// Home redraws the map; "Use map" there opens the outline viewer, whose
+// click makes the point home and draws the map around it as on opening, the
+// view items all enabled again.
 TEST_F(MapWindowTest, HomeRedrawsTheMapAndUseMapTakesHomeFromTheViewer) {
     settings_.scaleFactor = 8000;
     Open();
-    const QString kept = Trace();
-    EXPECT_EQ(Answer(Find("mnuGetDistance"), "cmdExit"),
-              "Tavik - Get distance");
-    EXPECT_EQ(Trace(), kept);
     EXPECT_EQ(Answer(Find("mnuHome"), "cmdGetMap"), "Tavik - Get home");
     EXPECT_TRUE(Redrawn());
     auto *viewer = window_->findChild<OutlineViewer *>("frmPlotStates");
@@ -305,14 +294,15 @@ TEST_F(MapWindowTest, PrintGoesThroughThePrintDialog) {
     EXPECT_TRUE(messages_.shown.empty());
 }
 
-// About and Options leave the picture as it is. Channel draws the layers
-// over it: "Add plot" and the frame add a second plot, "Erase and plot"
+// About, Options and Distance leave the picture as it is. Channel draws the
+// layers over it: "Add plot" and the frame add a second plot, "Erase and plot"
 // starts from a cleared map.
 TEST_F(MapWindowTest, DialogCommandsKeepAddToOrEraseThePicture) {
     Open();
     const std::tuple<const char *, const char *, const char *, int> rows[] = {
         {"mnuFileAbout", "cmdExit", "Tavik - About", 0},
         {"mnuOptions", "cmdExit", "Tavik - Get options", 0},
+        {"mnuGetDistance", "cmdExit", "Tavik - Get distance", 0},
         {"mnuChannel", "cmdExit", "Tavik - Get channel", 2},
         {"mnuChannel", nullptr, "Tavik - Get channel", 3},
         {"mnuChannel", "cmdErasePlot", "Tavik - Get channel", 1}};
@@ -324,7 +314,7 @@ TEST_F(MapWindowTest, DialogCommandsKeepAddToOrEraseThePicture) {
             EXPECT_EQ(Trace(), before);
         else
             EXPECT_EQ(Printed(kLegend), legends);
-        EXPECT_EQ(Count("Cls"), legends == 1 ? 1 : 0);
+        EXPECT_EQ(Trace().count("\nCls\n"), legends == 1 ? 1 : 0);
     }
     EXPECT_TRUE(Redrawn());
 }
@@ -377,10 +367,8 @@ TEST_F(MapWindowTest, ExitsSaveTheSessionAndTheFrameDoesNot) {
     ASSERT_TRUE(page.open(QIODevice::ReadOnly));
     EXPECT_EQ(QFileInfo(page).absolutePath(),
               QCoreApplication::applicationDirPath());
-    const QString html = QString::fromUtf8(page.readAll());
-    for (const char *part :
-         {"Version \\d+\\.\\d+,", "GeoNames", "GSHHG", "Ctrl</kbd>\\+<kbd>Q"})
-        EXPECT_TRUE(html.contains(QRegularExpression(part))) << part;
+    EXPECT_TRUE(QString(page.readAll())
+                    .contains(QRegularExpression("Version \\d+\\.\\d+,")));
     Trigger("mnuExit"); // at once
     EXPECT_TRUE(QFile::remove("Tavik.cfg") && waits_.empty());
     EXPECT_FALSE(window_->isVisible());
@@ -389,22 +377,22 @@ TEST_F(MapWindowTest, ExitsSaveTheSessionAndTheFrameDoesNot) {
     Trigger("mnuFileExit"); // saved, then the notice for 3 seconds
     EXPECT_TRUE(QFile::exists("Tavik.cfg"));
     EXPECT_EQ(waits_, std::vector<float>({3.0f}));
-    auto *label1 = Find<QLabel>("Label1");
-    EXPECT_TRUE(label1Shown_ && !label1->isVisible() && !window_->isVisible());
-    EXPECT_EQ(label1->text(),
+    EXPECT_EQ(label1Text_,
               "Session data has been saved; feedback would be nice.");
+    EXPECT_TRUE(!Find<QLabel>("Label1")->isVisible() && !window_->isVisible());
 
     // A session file that cannot be written: its message, and no note.
     QFile::remove("Tavik.cfg");
     QDir().mkdir("Tavik.cfg");
     waits_.clear();
-    label1Shown_ = false;
+    label1Text_.clear();
     Open();
     Trigger("mnuFileExit");
     EXPECT_EQ(messages_.shown,
               std::vector<std::string>(
                   {"The Tavik last-session file was not written correctly."}));
-    EXPECT_TRUE(waits_.empty() && !label1Shown_ && !window_->isVisible());
+    EXPECT_TRUE(waits_.empty() && label1Text_.isEmpty() &&
+                !window_->isVisible());
 }
 
 // "Channel" draws over the picture; a hundred of them keep the picture's
