@@ -70,6 +70,8 @@ MapWindow::MapWindow(SessionSettings &settings, const ReferenceLists &lists,
     setObjectName(QStringLiteral("frmPlot"));
     setWindowTitle(QStringLiteral("Tavik - Plot"));
 
+    picture_.ShownArea(static_cast<float>(kMapSize.width()),
+                       static_cast<float>(kMapSize.height()));
     canvas_ = new PictureCanvas(picture_, kMapSize, this);
     canvas_->setObjectName(QStringLiteral("mapCanvas"));
     setCentralWidget(canvas_);

@@ -62,7 +62,8 @@ class MapWindow : public QMainWindow {
     ~MapWindow() override;
 
     // The kept picture: every operation since the last Cls (the load's
-    // drawing, which has none, until the first command clears).
+    // drawing, which has none, until the first command clears), less the
+    // runs of Lines beyond the map that only move the current point.
     const std::vector<DrawOp> &Drawing() const { return picture_.Ops(); }
     const ViewMenuState &ViewMenu() const { return viewMenu_; }
     // The printer "Print" uses, kept with its settings from one printout to
