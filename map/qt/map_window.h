@@ -120,6 +120,7 @@ class MapWindow : public QMainWindow {
     KeptPicture picture_; // declared before map_, which draws into it
     OutlinePen pen_;
     OutlineCache outlines_; // the outline files as last read
+    PatternCache patterns_; // station patterns computed so far
     MapContext map_;
     ViewMenuState viewMenu_;
     HomeCandidate homeCandidate_; // the home dialog's last clicked line

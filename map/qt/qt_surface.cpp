@@ -8,6 +8,7 @@
 #include <QPaintDevice>
 #include <QPaintEngine>
 #include <QPen>
+#include <QStaticText>
 #include <QString>
 #include <QStringDecoder>
 
@@ -46,6 +47,8 @@ constexpr double kMinFontPx = 0.5, kMaxFontPx = 4096;
 // stroker costs about a microsecond a point. At the continent's scale the
 // outlines have several points per pixel.
 constexpr double kSimplifyPx = 0.5;
+// Texts kept laid out for an image, for the current font.
+constexpr std::size_t kMostLaidOutTexts = 8192;
 
 QColor ToQColor(Color c) {
     return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
@@ -233,11 +236,12 @@ void QtSurface::Flush() {
         run_.clear();
         return;
     }
-    if (image_ && run_.size() > 2) {
-        // On an image a wide polyline goes through Qt's general stroker
-        // (joins worked out with angles, then the outline filled), while
-        // separate segments with square caps are rasterized directly, five
-        // times faster; the caps overlap where the joins would be.
+    if (image_) {
+        // On an image a wide polyline or a round-capped segment goes through
+        // Qt's general stroker (joins and caps worked out, then the outline
+        // filled), while separate segments with square caps are rasterized
+        // directly, five times faster; the caps overlap where the joins
+        // would be.
         lines_.clear();
         for (std::size_t i = 1; i < run_.size(); ++i)
             lines_.emplace_back(run_[i - 1], run_[i]);
@@ -387,6 +391,7 @@ void QtSurface::PrintText(std::string_view text) {
             font_.setPointSizeF(px * 72.0 / device_.logicalDpiY());
             painter_.setFont(font_);
             ascentPx_ = QFontMetricsF(font_, &device_).ascent();
+            laidOut_.clear();
         }
     }
     if (!fontUsable_)
@@ -402,7 +407,23 @@ void QtSurface::PrintText(std::string_view text) {
             guard_.left())
         return;
     UsePen(state_.foreColor, PenWidthPx(), Qt::RoundCap);
-    painter_.drawText(QPointF(at.x(), at.y() + ascentPx_), decoded);
+    if (!image_) {
+        painter_.drawText(QPointF(at.x(), at.y() + ascentPx_), decoded);
+        return;
+    }
+    // On an image each text is laid out once per font: the overview prints
+    // the same channel numbers thousands of times, and shaping them again
+    // costs more than drawing them.
+    if (laidOut_.size() >= kMostLaidOutTexts)
+        laidOut_.clear();
+    auto found = laidOut_.find(decoded);
+    if (found == laidOut_.end()) {
+        QStaticText laid(decoded);
+        laid.setTextFormat(Qt::PlainText);
+        laid.prepare(QTransform(), font_);
+        found = laidOut_.emplace(decoded, std::move(laid)).first;
+    }
+    painter_.drawStaticText(at, found->second);
 }
 
 void QtSurface::SetForeColor(Color c) { state_.foreColor = c; }

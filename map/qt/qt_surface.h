@@ -23,8 +23,11 @@
 #include <QPointF>
 #include <QRectF>
 #include <QSizeF>
+#include <QStaticText>
+#include <QString>
 
 #include <functional>
+#include <unordered_map>
 #include <vector>
 
 class QPaintDevice;
@@ -117,6 +120,7 @@ class QtSurface : public DrawingSurface {
     std::vector<char> keep_;          // points of run_ kept when it is drawn
     std::vector<QLineF> lines_;       // run_ as segments, on an image
     bool image_ = false;              // painting on a raster image
+    std::unordered_map<QString, QStaticText> laidOut_; // texts in font_
     double simplifyTolerance_ = 0.5; // device-independent pixels
     Color runColour_ = 0;
     double runWidthPx_ = 1;

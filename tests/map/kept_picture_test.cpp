@@ -26,33 +26,32 @@ TEST(KeptPictureTest, RunsOfLinesBeyondTheAreaKeepOnlyTheirLast) {
     KeptPicture picture;
     picture.ShownArea(12000, 9000);
     RecordingSurface &s = picture.Surface();
-    s.Line(-1600, 0, -2000, 9000, 1);  // left
-    s.Line(-30000, 5, -1501, 6, 2);    // left
-    s.LineTo(100, 100, 3);             // seen, from (-1501, 6)
-    s.Line(13501, -100, 30000, 20000, 4); // right
-    s.Line(20000, 1, 14000, 2, 5);     // right
-    s.Line(0, -1501, 12000, -3000, 6); // top
-    s.Line(5, -20000, 6, -1600, 7);    // top
-    s.Line(0, 10501, 100, 30000, 8);   // bottom
-    s.Line(1, 10600, 2, 10700, 9);     // bottom
+    s.Line(-1600, 0, -2000, 9000, 1);       // left
+    s.Line(-30000, 5, -1501, 6, 2);         // left
+    s.LineTo(100, 100, 3);                  // seen, from (-1501, 6)
+    s.Line(13501, -100, 30000, 20000, 4);   // right
+    s.Line(20000, 1, 14000, 2, 5);          // right
+    s.Line(0, -1501, 12000, -3000, 6);      // top
+    s.Line(5, -20000, 6, -1600, 7);         // top
+    s.Line(0, 10501, 100, 30000, 8);        // bottom
+    s.Line(1, 10600, 2, 10700, 9);          // bottom
     s.Line(-1600, -1600, 13600, -1600, 10); // beyond the top only
-    s.Line(-1500, 0, -1600, 0, 11);    // within the margin: seen
-    s.Line(-1600, 0, 13600, 0, 12);    // across the area: seen
+    s.Line(-1500, 0, -1600, 0, 11);         // within the margin: seen
+    s.Line(-1600, 0, 13600, 0, 12);         // across the area: seen
     s.Line(-1700, 100, -1700, 200, 13);
     s.PSet(0, 0, 14);
     s.Line(-1700, 100, -1700, 200, 15);
     picture.Keep();
-    EXPECT_EQ(Trace(picture.Ops()),
-              (std::vector<std::string>{
-                  "Line -30000 5 -1501 6 0x000002",
-                  "LineTo 100 100 0x000003",
-                  "Line -1600 -1600 13600 -1600 0x00000A",
-                  "Line -1500 0 -1600 0 0x00000B",
-                  "Line -1600 0 13600 0 0x00000C",
-                  "Line -1700 100 -1700 200 0x00000D",
-                  "PSet 0 0 0x00000E",
-                  "Line -1700 100 -1700 200 0x00000F",
-              }));
+    EXPECT_EQ(Trace(picture.Ops()), (std::vector<std::string>{
+                                        "Line -30000 5 -1501 6 0x000002",
+                                        "LineTo 100 100 0x000003",
+                                        "Line -1600 -1600 13600 -1600 0x00000A",
+                                        "Line -1500 0 -1600 0 0x00000B",
+                                        "Line -1600 0 13600 0 0x00000C",
+                                        "Line -1700 100 -1700 200 0x00000D",
+                                        "PSet 0 0 0x00000E",
+                                        "Line -1700 100 -1700 200 0x00000F",
+                                    }));
     EXPECT_EQ(picture.End(), picture.Ops().size());
 }
 
