@@ -65,20 +65,12 @@ struct PageFixture {
             out.push_back(TraceLine(op));
         return out;
     }
-    // The pattern points drawn.
-    int Points() const {
-        const Lines trace = Trace();
-        return static_cast<int>(
-            std::count_if(trace.begin(), trace.end(), [](const std::string &l) {
-                return l.rfind("LineTo ", 0) == 0;
-            }));
-    }
-    // The call signs printed, in order.
-    Lines Calls() const {
+    // The lines that begin with `prefix`.
+    Lines With(const std::string &prefix) const {
         Lines out;
         for (const std::string &line : Trace())
-            if (line.rfind("PrintText K", 0) == 0)
-                out.push_back(line.substr(10));
+            if (line.rfind(prefix, 0) == 0)
+                out.push_back(line);
         return out;
     }
 };
@@ -147,100 +139,79 @@ TEST(Page, LayersInOrderWithThePagesPensAndColours) {
                      "10800 Home city: Dallas TX",
                      "11100 Tavik - https://oskel-software.example/"}));
     EXPECT_EQ(trace.back(), "SetDrawWidth 1");
-    EXPECT_EQ(f.Points(), 360);
+    EXPECT_EQ(f.With("LineTo ").size(), 360u);
     EXPECT_EQ(f.pen.penUp, 0);
     EXPECT_NE(f.pen.prevX, 123) << "the pen is the one passed in";
 }
 
-// Under the hours: the day/night mode unless it is 0, the licensed mode,
-// home, and the home city only from four characters on; then the footer.
-TEST(PageLegend, ModeLinesAndTheCityWhenLongEnough) {
-    const struct {
-        int16_t dayNight, licensed;
-        const char *city, *lower;
-    } rows[] = {{1, 1, "Waco",
-                 "9600 Channel: 1340 kHz\n9900 Day & critical only\n"
-                 "10200 Licensed only\n10500 Home lat: 32.78  Home lon: 96.8\n"
-                 "10800 Home city: Waco\n"},
-                {2, 0, "Ada",
-                 "9600 Channel: 1340 kHz\n9900 Night & critical only\n"
-                 "10200 Licensed & CPs\n"
-                 "10500 Home lat: 32.78  Home lon: 96.8\n"}};
-    for (const auto &row : rows) {
-        PageFixture f;
-        f.settings.dayNightMode = row.dayNight;
-        f.settings.licensedOnly = row.licensed;
-        f.settings.homeCity = row.city;
-        PrintLegend(f.page);
-        const Lines legend = Legend(f.Trace());
-        ASSERT_GT(legend.size(), 5u);
-        EXPECT_EQ(Joined(Lines(legend.begin() + 4, legend.end() - 1)),
-                  row.lower);
-    }
-}
-
-// Due south of home at scale 2000 a station lies 26.67 twips a km below
-// home: KIN and KOUT straddle the page's lower edge, y = 11000; KFAR lies
-// far beyond it. Only KIN is printed, its pattern and its marks.
-TEST(Page, StationsOffThePageWindowAreLeftOutEntirely) {
-    PageFixture f;
-    f.settings.scaleFactor = 2000;
-    f.WriteChannel({{"KIN", "U", 32.78f - 1.85f, 96.8f},
-                    {"KOUT", "U", 32.78f - 1.86f, 96.8f},
-                    {"KFAR", "U", 40.0f, 60.0f}});
-    PrintChannelPlot(f.page);
-    EXPECT_EQ(f.Calls(), Lines{"KIN"});
-    EXPECT_EQ(f.Points(), 360);
-}
-
-// Mode 1 hides "N" stations through the hours filter; a station of other
-// hours keeps its marks but loses its pattern to the pattern's gate.
-TEST(Page, ModeGatesOfMarksAndPatterns) {
+// Around Dallas at scale 2000 (26.67 twips a km), KIN and KOUT due south
+// straddle the page's lower edge, y = 11000, and KFAR lies far beyond it:
+// stations off the page are left out entirely. The hours filter hides "N"
+// stations in mode 1 and "D" stations in mode 2; the pattern's gate drops
+// the patterns of stations of other hours than the mode's. Under the hours
+// the legend names the mode unless it is 0, the licensed mode and home, and
+// the city only from four characters on.
+TEST(Page, StationsAndLegendByModeAndPlace) {
     EXPECT_TRUE(PageMarksAllowed(1, "n")) << "only a capital N is night";
+    EXPECT_FALSE(PageMarksAllowed(1, "N") || PageMarksAllowed(2, "D"));
     const struct {
-        int16_t mode;
-        Lines calls;
-        int patterns;
-    } rows[] = {{0, {"KUUU", "KXXX", "KNNN", "KDDD"}, 4},
-                {1, {"KUUU", "KXXX", "KDDD"}, 2},
-                {2, {"KUUU", "KXXX", "KNNN"}, 2}};
+        int16_t mode, licensed;
+        const char *city, *calls;
+        unsigned patterns;
+        const char *legend;
+    } rows[] = {
+        {0, 0, "Dallas TX", "KUUU KXXX KNNN KDDD KIN ", 5,
+         "9600 Channel: 1340 kHz\n10200 Licensed & CPs\n"
+         "10500 Home lat: 32.78  Home lon: 96.8\n10800 Home city: Dallas TX\n"},
+        {1, 1, "Waco", "KUUU KXXX KDDD KIN ", 3,
+         "9600 Channel: 1340 kHz\n9900 Day & critical only\n"
+         "10200 Licensed only\n10500 Home lat: 32.78  Home lon: 96.8\n"
+         "10800 Home city: Waco\n"},
+        {2, 0, "Ada", "KUUU KXXX KNNN KIN ", 3,
+         "9600 Channel: 1340 kHz\n9900 Night & critical only\n"
+         "10200 Licensed & CPs\n10500 Home lat: 32.78  Home lon: 96.8\n"}};
     for (const auto &row : rows) {
+        SCOPED_TRACE(row.mode);
         PageFixture f;
+        f.settings = {1340, row.city, 32.78f, 96.8f, 0.2f, 2000, {}};
         f.settings.dayNightMode = row.mode;
+        f.settings.licensedOnly = row.licensed;
         f.WriteChannel({{"KUUU", "U", 33, 97},
                         {"KXXX", "X", 33, 96},
                         {"KNNN", "N", 32, 97},
-                        {"KDDD", "D", 32, 96}});
+                        {"KDDD", "D", 32, 96},
+                        {"KIN", "U", 32.78f - 1.85f, 96.8f},
+                        {"KOUT", "U", 32.78f - 1.86f, 96.8f},
+                        {"KFAR", "U", 40.0f, 60.0f}});
         PrintChannelPlot(f.page);
-        EXPECT_EQ(f.Calls(), row.calls) << "mode " << row.mode;
-        EXPECT_EQ(f.Points(), 360 * row.patterns) << "mode " << row.mode;
+        std::string calls;
+        for (const std::string &line : f.With("PrintText K"))
+            calls += line.substr(10) + " ";
+        EXPECT_EQ(calls, row.calls);
+        EXPECT_EQ(f.With("LineTo ").size(), 360u * row.patterns);
+        const Lines legend = Legend(f.Trace());
+        ASSERT_GT(legend.size(), 5u);
+        EXPECT_EQ(Joined(Lines(legend.begin() + 4, legend.end() - 1)),
+                  row.legend);
     }
 }
 
 // What the page drew, as the names of its parts in order, each named again
-// only after another, messages as "<text>"; outlines in black are told apart
-// by the pen width.
+// only after another, messages as "<text>". The states are drawn when the
+// home mark is.
 std::string Parts(const Lines &trace) {
-    std::string out, last, width;
+    const std::pair<const char *, const char *> names[] = {
+        {"SetFontSize", "font"},  {"SetDrawWidth 8", "region"},
+        {"Circle", "home"},       {"LineTo", "pattern"},
+        {"PrintText K", "marks"}, {"FilledBox 200 8400", "legend"}};
+    std::string out, last;
     for (const std::string &line : trace) {
         std::string name;
-        if (line.rfind("SetDrawWidth ", 0) == 0)
-            width = line.substr(13);
-        else if (line.rfind("SetFontSize", 0) == 0)
-            name = "font";
-        else if (line.rfind("Message ", 0) == 0)
+        if (line.rfind("Message ", 0) == 0)
             name = "<" + line.substr(8) + ">";
-        else if (line.rfind("Circle", 0) == 0)
-            name = "home";
-        else if (line.rfind("Line ", 0) == 0 &&
-                 line.find(" 0x000000") != std::string::npos)
-            name = width == "8" ? "region" : "states";
-        else if (line.rfind("LineTo", 0) == 0)
-            name = "pattern";
-        else if (line.rfind("PrintText K", 0) == 0)
-            name = "marks";
-        else if (line.rfind("FilledBox 200 8400 ", 0) == 0)
-            name = "legend";
+        for (const auto &[prefix, part] : names)
+            if (line.rfind(prefix, 0) == 0)
+                name = part;
         if (!name.empty() && name != last)
             out += (out.empty() ? "" : " ") + name;
         last = name.empty() ? last : name;
@@ -255,15 +226,15 @@ TEST(Page, FailuresAreReportedAndThePageGoesOn) {
         const char *parts;
     } rows[] = {
         {"REGION2.dat", 1340,
-         "font <We had a problem sending REGION2.dat to the printer> states "
-         "home pattern marks legend"},
+         "font <We had a problem sending REGION2.dat to the printer> home "
+         "pattern marks legend"},
         {"STATES.dat", 1340,
          "font region <We had a problem sending STATES.dat to the printer> "
          "pattern marks legend"},
         {"1340.DAT", 1340,
-         "font region states home <We had a problem sending 1340.dat to the "
+         "font region home <We had a problem sending 1340.dat to the "
          "printer.>"},
-        {"", 520, "font region states home"},
+        {"", 520, "font region home"},
     };
     for (const auto &row : rows) {
         PageFixture f;
