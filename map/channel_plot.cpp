@@ -9,6 +9,7 @@
 #include "map/station_mark.h"
 #include "stations/channel_file.h"
 #include "stations/pattern.h"
+#include "stations/pattern_cache.h"
 
 #include <cmath>
 #include <string>
@@ -55,7 +56,10 @@ bool PlotStations(MapContext &map, ChannelFile &file, const std::string &name) {
         if (!std::isfinite(p.x) || !std::isfinite(p.y)) {
             return false;
         }
-        if (!ComputePattern(station, table)) {
+        const bool formed = map.patterns
+                                ? map.patterns->Compute(station, table)
+                                : ComputePattern(station, table);
+        if (!formed) {
             return false;
         }
         DrawStation(map, station, table, p);

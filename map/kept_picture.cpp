@@ -1,5 +1,7 @@
 #include "map/kept_picture.h"
 
+#include <algorithm>
+
 namespace tavik {
 
 void Replay(const DrawOp &op, DrawingSurface &surface) {
@@ -44,6 +46,34 @@ void ApplyState(const SurfaceState &state, DrawingSurface &surface) {
     surface.SetForeColor(state.foreColor);
     surface.SetFontSize(state.fontSize);
     surface.SetDrawWidth(state.drawWidth);
+}
+
+bool KeptPicture::Unseen(const float *a) const {
+    if (shownWidth_ <= 0)
+        return false;
+    const float low = -kUnseenMargin;
+    const float right = shownWidth_ + kUnseenMargin;
+    const float bottom = shownHeight_ + kUnseenMargin;
+    return (a[0] < low && a[2] < low) || (a[0] > right && a[2] > right) ||
+           (a[1] < low && a[3] < low) || (a[1] > bottom && a[3] > bottom);
+}
+
+void KeptPicture::Recorder::Line(float x1, float y1, float x2, float y2,
+                                 Color c) {
+    const float a[4] = {x1, y1, x2, y2};
+    // The one before is replaced only while no painter has shown it and it
+    // belongs to the step being drawn.
+    if (!ops.empty() && picture_.Unseen(a) && ops.back().kind == OpKind::Line &&
+        picture_.Unseen(ops.back().a) &&
+        picture_.End() > std::max(picture_.marked_, picture_.replayedUpTo_)) {
+        DrawOp &last = ops.back();
+        std::copy(a, a + 4, last.a);
+        last.colour = c;
+        state.currentX = x2;
+        state.currentY = y2;
+        return;
+    }
+    RecordingSurface::Line(x1, y1, x2, y2, c);
 }
 
 void KeptPicture::Advance(SurfaceState &state, std::size_t begin,
@@ -137,6 +167,7 @@ std::size_t KeptPicture::ReplayFrom(std::size_t from,
     const std::vector<DrawOp> &ops = recording_.ops;
     for (std::size_t i = from - forgotten_; i < ops.size(); ++i)
         Replay(ops[i], surface);
+    replayedUpTo_ = End();
     return End();
 }
 

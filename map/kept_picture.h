@@ -19,6 +19,12 @@
 // again (Keep(redraw)): once the operations since the last Cls pass a limit,
 // those of all steps but the newest are let go, and a painter that needs the
 // whole picture again (after a resize) gets those steps redrawn instead.
+//
+// A picture only ever shown within a known area (ShownArea) keeps, of a run
+// of Lines that each lie wholly beyond one side of it, only the last: none
+// of them can be seen at any size, and the last leaves the current point
+// where the whole run would. Far out of a zoomed map most outline segments are such
+// runs, so the kept picture stays a small part of what was drawn.
 
 #include "map/drawing_surface.h"
 #include "map/recording_surface.h"
@@ -48,6 +54,12 @@ class KeptPicture {
         : recording_(*this), foldLimit_(foldLimit) {}
     KeptPicture(const KeptPicture &) = delete;
     KeptPicture &operator=(const KeptPicture &) = delete;
+
+    // The picture is shown within 0..width x 0..height and nowhere else.
+    void ShownArea(float width, float height) {
+        shownWidth_ = width;
+        shownHeight_ = height;
+    }
 
     // Where the picture is drawn; its messages are kept among the operations.
     // A Cls there lets go of everything before it at once.
@@ -84,7 +96,8 @@ class KeptPicture {
         SurfaceState state; // lasting state before it
         Redraw redraw;
     };
-    // Records like any RecordingSurface; a Cls first forgets what it hides.
+    // Records like any RecordingSurface; a Cls first forgets what it hides,
+    // and a Line beyond the shown area may take the place of the one before.
     class Recorder : public RecordingSurface {
       public:
         explicit Recorder(KeptPicture &picture) : picture_(picture) {}
@@ -92,10 +105,15 @@ class KeptPicture {
             picture_.ForgetAll();
             RecordingSurface::Cls();
         }
+        void Line(float x1, float y1, float x2, float y2, Color c) override;
 
       private:
         KeptPicture &picture_;
     };
+    // Lines this far beyond the shown area stay out of sight at any size,
+    // however wide the pen: 1500 units are 20 pixels of the smallest map.
+    static constexpr float kUnseenMargin = 1500;
+    bool Unseen(const float *a) const;
     void ForgetAll();
     void Fold();
     void Advance(SurfaceState &state, std::size_t begin, std::size_t end) const;
@@ -105,6 +123,8 @@ class KeptPicture {
     std::size_t forgotten_ = 0;
     std::size_t forgottenAtKeep_ = 0; // forgotten_ at the last Keep
     std::size_t foldLimit_;
+    float shownWidth_ = 0, shownHeight_ = 0; // 0: shown anywhere
+    mutable std::size_t replayedUpTo_ = 0;    // End() at the last ReplayFrom
     std::size_t marked_ = 0;   // End() at the last Keep
     SurfaceState markedState_; // lasting state at marked_
     std::vector<Step> steps_;  // steps with operations kept, oldest first

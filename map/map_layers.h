@@ -10,6 +10,7 @@
 #include "map/outline_drawing.h"
 #include "map/palette.h"
 #include "session/session_settings.h"
+#include "stations/pattern_cache.h"
 
 #include <cstdint>
 #include <string>
@@ -31,6 +32,8 @@ struct MapContext {
     // Outline files read once per version of the file (none: read at every
     // drawing); the window keeps one for as long as it lives.
     OutlineCache *outlines = nullptr;
+    // Station patterns already computed (none: every drawing sweeps them).
+    PatternCache *patterns = nullptr;
 
     MapView View() const {
         return {settings.homeLatitude, settings.homeLongitude,

@@ -25,6 +25,30 @@ float PatternStyle::SizeFactor(std::string_view hours) const {
     return 1.03f;
 }
 
+namespace {
+
+// Sine and cosine of each whole degree, worked out once: every station of
+// every redraw needs the same ones.
+struct DegreeTrig {
+    double sin[361];
+    double cos[361];
+};
+
+const DegreeTrig &WholeDegrees() {
+    static const DegreeTrig trig = [] {
+        DegreeTrig t{};
+        const double degPerRad = DegPerRad();
+        for (int a = 0; a <= 360; ++a) {
+            t.sin[a] = std::sin(a / degPerRad);
+            t.cos[a] = std::cos(a / degPerRad);
+        }
+        return t;
+    }();
+    return trig;
+}
+
+} // namespace
+
 int PatternOutlinePoints(const PatternTable &table, float x0, float y0,
                          std::string_view hours, float patternSize,
                          float scaleFactor, const PatternStyle &style,
@@ -33,13 +57,13 @@ int PatternOutlinePoints(const PatternTable &table, float x0, float y0,
         style.stepDeg < 0 || (style.points - 1) * style.stepDeg > 360)
         return 0;
     const float k = style.SizeFactor(hours);
-    const double degPerRad = DegPerRad();
+    const DegreeTrig &trig = WholeDegrees();
     for (int i = 0; i < style.points; ++i) {
         const int a = i * style.stepDeg;
         const float rho = patternSize * k * scaleFactor *
                           table[static_cast<std::size_t>(a)];
-        const float x = static_cast<float>(x0 + rho * std::sin(a / degPerRad));
-        const float y = static_cast<float>(y0 - rho * std::cos(a / degPerRad));
+        const float x = static_cast<float>(x0 + rho * trig.sin[a]);
+        const float y = static_cast<float>(y0 - rho * trig.cos[a]);
         if (std::isnan(x) || std::isnan(y))
             return 0;
         points[i] = style.clamp ? MapPoint{ClampToMap(x), ClampToMap(y)}

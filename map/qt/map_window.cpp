@@ -70,6 +70,8 @@ MapWindow::MapWindow(SessionSettings &settings, const ReferenceLists &lists,
     setObjectName(QStringLiteral("frmPlot"));
     setWindowTitle(QStringLiteral("Tavik - Plot"));
 
+    picture_.ShownArea(static_cast<float>(kMapSize.width()),
+                       static_cast<float>(kMapSize.height()));
     canvas_ = new PictureCanvas(picture_, kMapSize, this);
     canvas_->setObjectName(QStringLiteral("mapCanvas"));
     setCentralWidget(canvas_);
@@ -92,6 +94,7 @@ MapWindow::MapWindow(SessionSettings &settings, const ReferenceLists &lists,
 
     // The window opens on a fresh surface: the six layers without a Cls.
     map_.outlines = &outlines_;
+    map_.patterns = &patterns_;
     Draw([](MapContext &map, ViewMenuState &) { DrawMapLayers(map); });
 }
 
@@ -177,13 +180,14 @@ void MapWindow::Draw(const MapCommand &command) {
     command(map_, viewMenu_);
     picture_.Keep([=, dir = map_.dataDir, placement = map_.placement,
                    palette = map_.palette,
-                   outlines = map_.outlines](DrawingSurface &surface) {
+                   outlines = map_.outlines,
+                   patterns = map_.patterns](DrawingSurface &surface) {
         SessionSettings s = settings;
         ViewMenuState m = menu;
         OutlinePen p = pen;
         RecordedMessages shownBefore;
         MapContext again{s, surface, shownBefore, p, dir, placement, palette,
-                         outlines};
+                         outlines, patterns};
         command(again, m);
     });
     canvas_->update();

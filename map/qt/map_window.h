@@ -62,7 +62,8 @@ class MapWindow : public QMainWindow {
     ~MapWindow() override;
 
     // The kept picture: every operation since the last Cls (the load's
-    // drawing, which has none, until the first command clears).
+    // drawing, which has none, until the first command clears), less the
+    // runs of Lines beyond the map that only move the current point.
     const std::vector<DrawOp> &Drawing() const { return picture_.Ops(); }
     const ViewMenuState &ViewMenu() const { return viewMenu_; }
     // The printer "Print" uses, kept with its settings from one printout to
@@ -119,6 +120,7 @@ class MapWindow : public QMainWindow {
     KeptPicture picture_; // declared before map_, which draws into it
     OutlinePen pen_;
     OutlineCache outlines_; // the outline files as last read
+    PatternCache patterns_; // station patterns computed so far
     MapContext map_;
     ViewMenuState viewMenu_;
     HomeCandidate homeCandidate_; // the home dialog's last clicked line

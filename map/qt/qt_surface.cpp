@@ -6,7 +6,9 @@
 #include <QColor>
 #include <QFontMetricsF>
 #include <QPaintDevice>
+#include <QPaintEngine>
 #include <QPen>
+#include <QStaticText>
 #include <QString>
 #include <QStringDecoder>
 
@@ -45,6 +47,8 @@ constexpr double kMinFontPx = 0.5, kMaxFontPx = 4096;
 // stroker costs about a microsecond a point. At the continent's scale the
 // outlines have several points per pixel.
 constexpr double kSimplifyPx = 0.5;
+// Texts kept laid out for an image, for the current font.
+constexpr std::size_t kMostLaidOutTexts = 8192;
 
 QColor ToQColor(Color c) {
     return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
@@ -157,6 +161,7 @@ QtSurface::QtSurface(QPaintDevice &device, QSizeF logicalSize, Color background)
         painter_.setRenderHint(QPainter::Antialiasing, true);
         painter_.setRenderHint(QPainter::TextAntialiasing, true);
         painter_.setBrush(Qt::NoBrush);
+        image_ = painter_.paintEngine()->type() == QPaintEngine::Raster;
     }
 }
 
@@ -203,16 +208,17 @@ double QtSurface::PenWidthPx() const {
 
 // Bevel joins: a round join makes Qt's stroker work out an arc at every
 // vertex, four times the cost on the outlines, and at these pen widths the
-// two cannot be told apart. Caps stay round, so a single segment (a station
-// cross) keeps its rounded ends.
-void QtSurface::UsePen(Color c, double widthPx) {
-    if (penSet_ && c == penColour_ && widthPx == penWidthPx_)
+// two cannot be told apart. A single segment (a station cross) has round
+// caps.
+void QtSurface::UsePen(Color c, double widthPx, Qt::PenCapStyle cap) {
+    if (penSet_ && c == penColour_ && widthPx == penWidthPx_ && cap == penCap_)
         return;
-    painter_.setPen(QPen(QBrush(ToQColor(c)), widthPx, Qt::SolidLine,
-                         Qt::RoundCap, Qt::BevelJoin));
+    painter_.setPen(
+        QPen(QBrush(ToQColor(c)), widthPx, Qt::SolidLine, cap, Qt::BevelJoin));
     penSet_ = true;
     penColour_ = c;
     penWidthPx_ = widthPx;
+    penCap_ = cap;
 }
 
 void QtSurface::Flush() {
@@ -226,8 +232,23 @@ void QtSurface::Flush() {
                 run_[kept++] = run_[i];
         run_.resize(kept);
     }
-    if (run_.size() >= 2 && painter_.isActive()) {
-        UsePen(runColour_, runWidthPx_);
+    if (run_.size() < 2 || !painter_.isActive()) {
+        run_.clear();
+        return;
+    }
+    if (image_) {
+        // On an image a wide polyline or a round-capped segment goes through
+        // Qt's general stroker (joins and caps worked out, then the outline
+        // filled), while separate segments with square caps are rasterized
+        // directly, five times faster; the caps overlap where the joins
+        // would be.
+        lines_.clear();
+        for (std::size_t i = 1; i < run_.size(); ++i)
+            lines_.emplace_back(run_[i - 1], run_[i]);
+        UsePen(runColour_, runWidthPx_, Qt::SquareCap);
+        painter_.drawLines(lines_.data(), static_cast<int>(lines_.size()));
+    } else {
+        UsePen(runColour_, runWidthPx_, Qt::RoundCap);
         painter_.drawPolyline(run_.data(), static_cast<int>(run_.size()));
     }
     run_.clear();
@@ -320,7 +341,7 @@ void QtSurface::Circle(float x, float y, float radius, Color c) {
     if (farthest < r - PenWidthPx())
         return;
     if (r <= kMaxEllipseRadiusPx) {
-        UsePen(c, PenWidthPx());
+        UsePen(c, PenWidthPx(), Qt::RoundCap);
         painter_.drawEllipse(centre, r, r);
         return;
     }
@@ -370,6 +391,7 @@ void QtSurface::PrintText(std::string_view text) {
             font_.setPointSizeF(px * 72.0 / device_.logicalDpiY());
             painter_.setFont(font_);
             ascentPx_ = QFontMetricsF(font_, &device_).ascent();
+            laidOut_.clear();
         }
     }
     if (!fontUsable_)
@@ -384,8 +406,24 @@ void QtSurface::PrintText(std::string_view text) {
         at.x() + QFontMetricsF(font_, &device_).horizontalAdvance(decoded) <
             guard_.left())
         return;
-    UsePen(state_.foreColor, PenWidthPx());
-    painter_.drawText(QPointF(at.x(), at.y() + ascentPx_), decoded);
+    UsePen(state_.foreColor, PenWidthPx(), Qt::RoundCap);
+    if (!image_) {
+        painter_.drawText(QPointF(at.x(), at.y() + ascentPx_), decoded);
+        return;
+    }
+    // On an image each text is laid out once per font: the overview prints
+    // the same channel numbers thousands of times, and shaping them again
+    // costs more than drawing them.
+    if (laidOut_.size() >= kMostLaidOutTexts)
+        laidOut_.clear();
+    auto found = laidOut_.find(decoded);
+    if (found == laidOut_.end()) {
+        QStaticText laid(decoded);
+        laid.setTextFormat(Qt::PlainText);
+        laid.prepare(QTransform(), font_);
+        found = laidOut_.emplace(decoded, std::move(laid)).first;
+    }
+    painter_.drawStaticText(at, found->second);
 }
 
 void QtSurface::SetForeColor(Color c) { state_.foreColor = c; }

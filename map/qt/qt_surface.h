@@ -23,8 +23,11 @@
 #include <QPointF>
 #include <QRectF>
 #include <QSizeF>
+#include <QStaticText>
+#include <QString>
 
 #include <functional>
+#include <unordered_map>
 #include <vector>
 
 class QPaintDevice;
@@ -96,7 +99,7 @@ class QtSurface : public DrawingSurface {
     void AddSegment(QPointF p0, QPointF p1);
     void StartRun(Color c);
     void SetGuard();
-    void UsePen(Color c, double widthPx);
+    void UsePen(Color c, double widthPx, Qt::PenCapStyle cap);
     double PenWidthPx() const;
     void DrawBigCircle(QPointF centre, double radius, Color c);
 
@@ -115,6 +118,9 @@ class QtSurface : public DrawingSurface {
     // polyline; the vector keeps its capacity from run to run.
     std::vector<QPointF> run_;
     std::vector<char> keep_;          // points of run_ kept when it is drawn
+    std::vector<QLineF> lines_;       // run_ as segments, on an image
+    bool image_ = false;              // painting on a raster image
+    std::unordered_map<QString, QStaticText> laidOut_; // texts in font_
     double simplifyTolerance_ = 0.5; // device-independent pixels
     Color runColour_ = 0;
     double runWidthPx_ = 1;
@@ -123,6 +129,7 @@ class QtSurface : public DrawingSurface {
     bool penSet_ = false;
     Color penColour_ = 0;
     double penWidthPx_ = 0;
+    Qt::PenCapStyle penCap_ = Qt::RoundCap;
 
     QFont font_;
     float fontPoints_ = -1; // font size font_ was made for

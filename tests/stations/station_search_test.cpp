@@ -10,6 +10,7 @@ namespace tavik {
 namespace {
 
 namespace fs = std::filesystem;
+using Strings = std::vector<std::string>;
 
 const ShowFlags kShowAll{1, 1, 1, 1, 1};
 const ShowFlags kHideAll{};
@@ -23,7 +24,7 @@ struct StationSearchTest : ::testing::Test {
     ~StationSearchTest() override { fs::remove_all(dir); }
 
     // Writes 1340.DAT from lines joined with CR LF.
-    void Write(const std::vector<std::string> &lines) {
+    void Write(const Strings &lines) {
         std::ofstream out(dir / "1340.DAT", std::ios::binary);
         for (const std::string &line : lines)
             out << line << "\r\n";
@@ -33,8 +34,8 @@ struct StationSearchTest : ::testing::Test {
                          float channel = 1340) {
         return SearchStations(dir.string(), channel, flags, text, messages);
     }
-    std::vector<std::string> Calls(const StationSearch &search) {
-        std::vector<std::string> calls;
+    Strings Calls(const StationSearch &search) {
+        Strings calls;
         for (const std::string &row : search.rows)
             calls.push_back(RowColumns(row, 1, 9));
         return calls;
@@ -49,63 +50,45 @@ TEST_F(StationSearchTest, RowsAreFieldsPaddedToFixedColumns) {
     ASSERT_TRUE(search.completed);
     // A run of commas is one separator; Status and Field10 are not shown.
     EXPECT_EQ(search.rows,
-              (std::vector<std::string>{
-                  "KAAA     CANADA  ON   OTTAWA CENTRE        U    45.4      "
-                  "75.7         10.5   2",
-                  "KLONGCALLUSA     TEXASA CITY NAME OF 21+ CHU    1         "
-                  "2            3      12"}));
-    EXPECT_EQ(search.calls, (std::vector<std::string>{"KAAA", "KLONGCALL"}));
+              (Strings{"KAAA     CANADA  ON   OTTAWA CENTRE        U    45.4  "
+                       "    75.7         10.5   2",
+                       "KLONGCALLUSA     TEXASA CITY NAME OF 21+ CHU    1     "
+                       "    2            3      12"}));
+    EXPECT_EQ(search.calls, (Strings{"KAAA", "KLONGCALL"}));
     EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(StationSearchTest, KeyAndLineMatchInCapitalsAndOnlyStationLinesCount) {
+TEST_F(StationSearchTest, KeyAndLineMatchInCapitalsAndHiddenClassesAreLeftOut) {
     Write({"KAAA,USA,TN,MEMPHIS,L,U,35.1,90.0,1,0,1", "0,1,90,0,0,0",
            "WXTN,USA,AL,X,L,D,34,87,1,0,1", "0,1,90,0,0,0",
-           "KBBB,usa,TN,X,L,U,1,2,3,0,0", "XEAA,Mexico,BC,TNX,L,N,1,2,3,0,0"});
+           "KBBB,usa,TN,X,L,U,1,2,3,0,0", "XEAA,Mexico,BC,TNX,L,N,1,2,3,0,0",
+           "new,USA,TN,B,L,U,1,2,3,0,0", "  NEW ,USA,TN,G,L,U,1,2,3,0,0",
+           "DKAA,USA,TN,F,L,U,1,2,3,0,0"});
     EXPECT_EQ(Calls(Search(" tn ")),
-              (std::vector<std::string>{"KAAA", "WXTN", "XEAA"}));
+              (Strings{"KAAA", "WXTN", "XEAA", "NEW", "NEW", "DKAA"}));
     EXPECT_EQ(Search("tn").key, "TN");
-    // "90" is in tower lines too; only the station lines are listed.
-    EXPECT_EQ(Calls(Search("90")), (std::vector<std::string>{"KAAA"}));
-    EXPECT_TRUE(messages.shown.empty());
-}
-
-TEST_F(StationSearchTest, HiddenClassesAreNeitherListedNorCounted) {
-    Write({"NEW,USA,TX,A,L,U,1,2,3,0,0", "new,USA,TX,B,L,U,1,2,3,0,0",
-           "KB,USA,TX,C,L,U,1,2,3,0,0", "XENVA2,Mexico,X,D,L,U,1,2,3,0,0",
-           "KLONGX,USA,TX,E,L,U,1,2,3,0,0", "DKAA,USA,TX,F,L,U,1,2,3,0,0",
-           "  NEW ,USA,TX,G,L,U,1,2,3,0,0", "KCCC,Cuba,X,H,L,U,1,2,3,0,0"});
     // The class tests see the trimmed call as the file holds it.
-    EXPECT_EQ(Calls(Search("", kHideAll)),
-              (std::vector<std::string>{"NEW", "KCCC"}));
-    EXPECT_EQ(RowColumns(Search("", kHideAll).rows[0], 23, 43), "B");
-    EXPECT_EQ(Search("").rows.size(), 8u);
-    ShowFlags onlyLong = kHideAll;
-    onlyLong.showLong = 1;
-    EXPECT_EQ(Calls(Search("", onlyLong)),
-              (std::vector<std::string>{"NEW", "KLONGX", "KCCC"}));
-}
-
-TEST_F(StationSearchTest, FailuresAndEmptyResultsSayWhy) {
-    Write({"KAAA,USA,TN,MEMPHIS,L,U,35.1,90.0,1,0,0"});
+    const StationSearch shown = Search("tn", kHideAll);
+    EXPECT_EQ(Calls(shown), (Strings{"KAAA", "WXTN", "XEAA", "NEW"}));
+    EXPECT_EQ(RowColumns(shown.rows[3], 23, 43), "B");
+    // "90" is in tower lines too; only the station lines are listed.
+    EXPECT_EQ(Calls(Search("90")), (Strings{"KAAA"}));
+    EXPECT_TRUE(messages.shown.empty());
     EXPECT_TRUE(Search("zz").completed);
-    const StationSearch missing = Search("", kShowAll, 1195);
-    EXPECT_FALSE(missing.completed);
+    EXPECT_FALSE(Search("", kShowAll, 1195).completed);
     EXPECT_EQ(messages.shown,
-              (std::vector<std::string>{
-                  "We did not find 'ZZ'.\r\nIt may be listed on a frequency "
-                  "other than this (1340).",
-                  "There is no data for 1195"}));
+              (Strings{"We did not find 'ZZ'.\r\nIt may be listed on a "
+                       "frequency other than this (1340).",
+                       "There is no data for 1195"}));
 }
 
 TEST_F(StationSearchTest, TheThousandAndFirstRowEndsTheSearch) {
-    std::vector<std::string> lines(1001, "KAAA,USA,TN,MEMPHIS,L,U,1,2,3,0,0");
+    Strings lines(1001, "KAAA,USA,TN,MEMPHIS,L,U,1,2,3,0,0");
     Write(lines);
     const StationSearch full = Search("");
     EXPECT_FALSE(full.completed);
     EXPECT_EQ(full.rows.size(), 1000u);
-    EXPECT_EQ(messages.shown,
-              (std::vector<std::string>{"There is no data for 1340"}));
+    EXPECT_EQ(messages.shown, (Strings{"There is no data for 1340"}));
     lines.pop_back();
     Write(lines);
     EXPECT_TRUE(Search("").completed);
@@ -118,20 +101,10 @@ TEST(SearchListHeight, TallEnoughUpToAboutThirteenRowsThenFixed) {
         EXPECT_EQ(SearchListHeight(rows), height) << rows << " rows";
 }
 
-TEST_F(StationSearchTest, AClickTakesItsColumnsOneToTheLeft) {
-    const std::string row =
-        "KAAA     USA     TX   DALLAS               U    32.78     96.8     "
-        "    50     1";
-    const SelectedStation s = SelectRow(row);
-    EXPECT_EQ((std::vector<std::string>{s.call, s.city, s.hours, s.latitude,
-                                        s.longitude, s.power, s.towers}),
-              (std::vector<std::string>{"KAAA", "DALLAS", "U", "32.78", "96.8",
-                                        "50", "1"}));
+TEST_F(StationSearchTest, AClickFindsItsStationAgainFromColumnsOneToTheLeft) {
     // A five-letter state runs into the city the click reads.
     EXPECT_EQ(SelectRow("KAAA     USA     TEXASDALLAS").city, "SDALLAS");
-}
 
-TEST_F(StationSearchTest, TheKthRowSelectsTheKthListedStation) {
     Write({"KAAA,USA,TX,DALLAS,L,U,32.78,96.8,50,0,1", "0,1,90,0,0,0",
            "NEW,USA,TX,DALLAS,L,U,32.78,96.8,50,0,0",
            "KBBB,USA,TX,DALLAS,L,D,32.78,96.8,50,0,2", "0,1,1,0,0,0",
@@ -141,29 +114,20 @@ TEST_F(StationSearchTest, TheKthRowSelectsTheKthListedStation) {
     EXPECT_EQ(SearchRowAt(search, 3), nullptr);
     EXPECT_EQ(SearchRowAt(search, 0), nullptr);
     std::vector<StationRecord> found;
-    const auto lookUp = [&](int k) {
-        found.clear();
+    const auto lookUp = [&](const std::string &row) {
         return LookUpSelectedStation(
-            dir.string(), 1340, kHideAll, SelectRow(*SearchRowAt(search, k)),
+            dir.string(), 1340, kShowAll, SelectRow(row),
             [&](const StationRecord &r) { found.push_back(r); });
     };
-    EXPECT_EQ(lookUp(2), LookupResult::Read);
+    EXPECT_EQ(lookUp(*SearchRowAt(search, 2)), LookupResult::Read);
     ASSERT_EQ(found.size(), 1u);
     EXPECT_EQ(found[0].Call, "KBBB");
     EXPECT_EQ(found[0].Tower[2].Phase, -90) << "its towers are read too";
-
     // A city that is not in capitals in the file is never found again.
-    const StationSearch kccc = Search("KCCC");
-    EXPECT_EQ(LookUpSelectedStation(dir.string(), 1340, kShowAll,
-                                    SelectRow(kccc.rows[0]),
-                                    [&](const StationRecord &r) {
-                                        found.push_back(r);
-                                    }),
-              LookupResult::Read);
+    EXPECT_EQ(lookUp(Search("KCCC").rows[0]), LookupResult::Read);
     EXPECT_EQ(found.size(), 1u);
-
     fs::remove(dir / "1340.DAT");
-    EXPECT_EQ(lookUp(1), LookupResult::Unreadable);
+    EXPECT_EQ(lookUp(*SearchRowAt(search, 1)), LookupResult::Unreadable);
 }
 
 } // namespace
