@@ -5,54 +5,23 @@
 #include "map/map_layers.h"
 #include "map/recording_surface.h"
 
-#include <gtest/gtest.h>
+#include "tests/map/map_test_support.h"
 
-#include <cmath>
-#include <cstdlib>
-#include <cstring>
 #include <chrono>
-#include <filesystem>
-#include <fstream>
-#include <string>
 #include <tuple>
-#include <vector>
 
 namespace tavik {
 namespace {
 
-using Ops = std::vector<DrawOp>;
-using Texts = std::vector<std::string>;
 using S = SessionSettings;
 using M = ViewMenuState;
 
 // Home in Dallas at the start-up scale.
-struct MapFixture {
-    std::string dir = std::filesystem::temp_directory_path() / "tavik-XXXXXX";
-    SessionSettings settings;
+struct MapFixture : TempDir {
+    SessionSettings settings{1340, "Dallas TX", 32.78f, 96.8f, 0.2f, 1000, {}};
     RecordingSurface surface;
     OutlinePen pen;
-    MapContext map{settings, surface, surface, pen, ""};
-
-    MapFixture() {
-        EXPECT_NE(mkdtemp(dir.data()), nullptr);
-        map.dataDir = dir;
-        settings.channelKHz = 1340;
-        settings.homeCity = "Dallas TX";
-        settings.homeLatitude = 32.78f;
-        settings.homeLongitude = 96.8f;
-        settings.patternSize = 0.2f;
-        settings.scaleFactor = 1000;
-    }
-    ~MapFixture() {
-        std::error_code ec;
-        std::filesystem::remove_all(dir, ec);
-    }
-    // Writes `lines`, each ended by CR LF as the data files are.
-    void Write(const std::string &name, const Texts &lines) {
-        std::ofstream out(dir + "/" + name, std::ios::binary);
-        for (const std::string &line : lines)
-            out << line << "\r\n";
-    }
+    MapContext map{settings, surface, surface, pen, path};
     const Ops &ops() const { return surface.ops; }
 };
 
@@ -61,17 +30,21 @@ MapPoint At(const MapFixture &f, float lat, float lonWest) {
     return MapPositionUnclamped(f.map.View(), lat, lonWest);
 }
 
-// A station record at DENTON TX (33.25 N 97.25 W) with one tower, and that
+// A station record on home (drawn at 6000, 4500) with one tower, and that
 // tower's line.
 constexpr const char *kTower = "0,1,90,0,0,0";
 std::string Station(const std::string &call, const char *hours = "U",
                     const char *status = "L") {
-    return call + ",USA,TX,DENTON," + status + "," + hours +
-           ",33.25,97.25,50,0,1";
+    return call + ",USA,TX,DALLAS," + status + "," + hours +
+           ",32.78,96.8,50,0,1";
 }
 
 constexpr Color kGrid = 0x8888FF, kStates = 0xDD9999, kRegion = 0xCC8888,
                 kFineRing = 0xDDDDFF, kCoarseRing = 0x9999FF, kSpoke = 0x99DD99;
+
+std::string LineOp(MapPoint from, MapPoint to, Color colour) {
+    return Rounded({OpKind::Line, {from.x, from.y, to.x, to.y}, colour, ""});
+}
 
 // What was drawn, as the names of the layers in drawing order, a name again
 // only after another: "cls grid states home region rings pattern cross".
@@ -116,44 +89,24 @@ Texts TextsOf(const Ops &ops, OpKind kind) {
 Texts Printed(const Ops &ops) { return TextsOf(ops, OpKind::PrintText); }
 Texts Messages(const Ops &ops) { return TextsOf(ops, OpKind::Message); }
 
-// Operation `kind` with the arguments given (each within `tol`) and colour.
-void ExpectOp(const DrawOp &op, OpKind kind, std::vector<float> a,
-              Color colour = 0, float tol = 0.01f) {
-    EXPECT_EQ(op.kind, kind);
-    for (std::size_t i = 0; i < a.size(); ++i)
-        EXPECT_NEAR(op.a[i], a[i], tol) << "argument " << i;
-    EXPECT_EQ(op.colour, colour);
-}
-void ExpectLine(const DrawOp &op, float x1, float y1, float x2, float y2,
-                Color colour, float tol = 0.01f) {
-    ExpectOp(op, OpKind::Line, {x1, y1, x2, y2}, colour, tol);
-}
-void ExpectPSet(const DrawOp &op, float x, float y, float tol = 0.01f) {
-    ExpectOp(op, OpKind::PSet, {x, y}, kWhite, tol);
-}
-
 // File names match whatever their case; a pen-up line gives a white dot,
-// blanks pad the numbers, a negative longitude is west and -2000 ends.
+// blanks pad the numbers, a negative longitude is west and -2000 ends. The
+// region drawer goes on from the state drawer's last point.
 TEST(Outlines, StatesThinWithHomeMarkThenRegionTwoPixelsWide) {
     MapFixture f;
     f.Write("states.DAT", {"-100 -100", "33 263", "33.5 263.5"});
     f.Write("Region2.DAT",
-            {"-100 -100", "  33.5   -96.5 ", "", "33 263", "-2000.0", "34 0"});
+            {"  33.5   -96.5 ", "", "33 263", "-2000.0", "34 0"});
     DrawStateOutline(f.map);
     DrawRegionOutline(f.map);
     const MapPoint a = At(f, 33, 97), b = At(f, 33.5f, 96.5f);
-    const Ops &ops = f.ops();
-    ASSERT_EQ(ops.size(), 10u);
-    ExpectOp(ops[0], OpKind::SetDrawWidth, {1});
-    ExpectLine(ops[1], a.x, a.y, a.x, a.y, kWhite);
-    ExpectLine(ops[2], a.x, a.y, b.x, b.y, kStates);
-    ExpectOp(ops[3], OpKind::Circle, {6000, 4500, 50}, kRed, 0);
-    ExpectLine(ops[4], 5950, 4500, 6050, 4500, kRed, 0);
-    ExpectLine(ops[5], 6000, 4450, 6000, 4550, kRed, 0);
-    ExpectOp(ops[6], OpKind::SetDrawWidth, {2});
-    ExpectLine(ops[7], b.x, b.y, b.x, b.y, kWhite);
-    ExpectLine(ops[8], b.x, b.y, a.x, a.y, kRegion);
-    ExpectOp(ops[9], OpKind::SetDrawWidth, {1});
+    EXPECT_EQ(Trace(f.ops()),
+              (Texts{"SetDrawWidth 1", LineOp(a, a, kWhite),
+                     LineOp(a, b, kStates), "Circle 6000 4500 50 0x0000FF",
+                     "Line 5950 4500 6050 4500 0x0000FF",
+                     "Line 6000 4450 6000 4550 0x0000FF", "SetDrawWidth 2",
+                     LineOp(b, b, kRegion), LineOp(b, a, kRegion),
+                     "SetDrawWidth 1"}));
 }
 
 // With a cache the outlines draw exactly what reading the file draws, at any
@@ -161,60 +114,70 @@ TEST(Outlines, StatesThinWithHomeMarkThenRegionTwoPixelsWide) {
 // the next drawing.
 TEST(Outlines, CachedOutlinesDrawAsReadAndFollowTheFileOnDisk) {
     MapFixture f;
-    f.Write("REGION2.dat", {"-100 -100", "33 263", "33.5 263.5", "x", "34 263"});
+    f.Write("REGION2.dat",
+            {"-100 -100", "33 263", "33.5 263.5", "x", "34 263"});
     OutlineCache cache;
     const auto draw = [&](OutlineCache *with) {
         f.surface.ops.clear();
         f.pen = {};
         f.map.outlines = with;
         DrawRegionOutline(f.map);
-        std::string trace;
-        for (const DrawOp &op : f.ops())
-            trace += TraceLine(op) + "\n";
-        return trace;
+        return Trace(f.ops());
     };
-    for (const auto &[lat, lon, scale] :
-         {std::tuple{32.78f, 96.8f, 1000.0f}, {32.78f, 96.8f, 7071.07f},
-          {45.5f, 73.6f, 100.0f}}) {
+    for (const auto &[lat, lon, scale] : {std::tuple{32.78f, 96.8f, 1000.0f},
+                                          {32.78f, 96.8f, 7071.07f},
+                                          {45.5f, 73.6f, 100.0f}}) {
         f.settings.homeLatitude = lat;
         f.settings.homeLongitude = lon;
         f.settings.scaleFactor = scale;
         EXPECT_EQ(draw(&cache), draw(nullptr)) << scale;
     }
-    const std::string before = draw(&cache);
-    const std::string path = f.dir + "/REGION2.dat";
+    const Texts before = draw(&cache);
+    const std::string path = f.path + "/REGION2.dat";
     const auto written = std::filesystem::last_write_time(path);
-    f.Write("REGION2.dat", {"-100 -100", "33 263", "33.5 263.5", "x", "34 264"});
+    f.Write("REGION2.dat",
+            {"-100 -100", "33 263", "33.5 263.5", "x", "34 264"});
     std::filesystem::last_write_time(path, written + std::chrono::seconds(1));
-    const std::string changed = draw(&cache);
+    const Texts changed = draw(&cache);
     EXPECT_EQ(changed, draw(nullptr));
     EXPECT_NE(changed, before);
     EXPECT_EQ(cache.Size(), 1u);
 }
 
-// The pen carries over between the drawers and from one redraw to the next:
-// a vertex more than 2000 units from the last one in x or y starts anew.
+// The pen as a row leaves it, then REGION2.dat's one vertex: a vertex more
+// than 2000 units from the previous point in x or y, or after a pen-up,
+// starts anew with a white dot. The distance is measured before the vertex
+// is clamped to the map square, from the point as drawn; the pen keeps the
+// clamped point.
 TEST(Outlines, PenJoinsVerticesOnlyWithin2000Units) {
     const struct {
-        float dx, dy; // vertex minus previous point, map units
+        const char *line;
+        float lat, lonWest; // its vertex
+        int16_t penUp;
+        float dx, dy; // vertex minus previous point, before clamping
         bool joined;
-    } rows[] = {{2000, 0, true}, {2001, 0, false}, {-2001, 0, false},
-                {0, 2000, true}, {0, 2001, false}, {2000, -2000, true}};
+    } rows[] = {{"33 263", 33, 97, 0, 2001, 0, false},
+                {"33 263", 33, 97, 0, -2001, 0, false},
+                {"33 263", 33, 97, 0, 0, 2001, false},
+                {"33 263", 33, 97, 0, 2000, -2000, true},
+                {"33 263", 33, 97, 1, 0, 0, false},
+                // 2300 km east, at x 36996, y 772; from (29000, 800), which
+                // lies within 2000 units of the clamped point only.
+                {"32.78 288.25", 32.78f, 71.75f, 0, 7996, -28, false}};
     for (const auto &row : rows) {
+        SCOPED_TRACE(row.dx);
         MapFixture f;
-        const MapPoint v = At(f, 33, 97), w = At(f, 33.2f, 96.75f);
+        const MapPoint v = At(f, row.lat, row.lonWest);
+        const MapPoint q = {ClampToMap(v.x), ClampToMap(v.y)};
         const MapPoint from = {v.x - row.dx, v.y - row.dy};
-        f.pen = {0, from.x, from.y};
-        f.Write("STATES.dat", {"33 263"});
-        f.Write("REGION2.dat", {"33.2 263.25"});
-        DrawStateOutline(f.map);
+        f.pen = {row.penUp, from.x, from.y};
+        f.Write("REGION2.dat", {row.line});
         DrawRegionOutline(f.map);
-        const Ops lines = OfKind(f.ops(), OpKind::Line);
-        ASSERT_EQ(lines.size(), 4u);
-        const MapPoint start = row.joined ? from : v; // else a white dot
-        ExpectLine(lines[0], start.x, start.y, v.x, v.y,
-                   row.joined ? kStates : kWhite);
-        ExpectLine(lines[3], v.x, v.y, w.x, w.y, kRegion);
+        EXPECT_EQ(Trace(f.ops(), 1, 1),
+                  Texts{row.joined ? LineOp(from, q, kRegion)
+                                   : LineOp(q, q, kWhite)});
+        EXPECT_EQ(std::tuple(f.pen.penUp, f.pen.prevX, f.pen.prevY),
+                  std::tuple(int16_t{0}, q.x, q.y));
     }
 }
 
@@ -228,40 +191,12 @@ TEST(Outlines, StatesTreatAPreviousPointOnAnAxisAsNone) {
     f.Write("REGION2.dat", {"32.78 258.5", "-100 -100"});
     f.pen = {0, 0, v.y};
     DrawStateOutline(f.map);
-    EXPECT_EQ(f.pen.prevX, 0.0f);
-    EXPECT_EQ(f.pen.prevY, 0.0f);
+    EXPECT_EQ(std::pair(f.pen.prevX, f.pen.prevY), std::pair(0.0f, 0.0f));
     f.pen = {0, 0, v.y};
     DrawRegionOutline(f.map);
-    EXPECT_FLOAT_EQ(f.pen.prevX, v.x);
-    EXPECT_EQ(f.pen.penUp, 1);
+    EXPECT_EQ(std::pair(f.pen.penUp, f.pen.prevX), std::pair(int16_t{1}, v.x));
     EXPECT_EQ(Layers(f.ops()), "home region");
     EXPECT_EQ(OfKind(f.ops(), OpKind::Line).size(), 3u); // no white dot
-}
-
-// Each line gives a vertex, drawn clamped to the map square. A far vertex
-// (2300 km east, x 36996 y 772) is compared with the previous point before
-// clamping: (29000, 800) is within 2000 units of the clamped point only.
-TEST(Outlines, LineGivesThisVertex) {
-    const OutlinePen up = {1, 0, 0}, near = {0, 29000, 800};
-    const struct {
-        const char *line;
-        float lat, lonWest;
-        OutlinePen pen;
-    } rows[] = {
-        {"33 260", 33, 100, up},  {"33 -100", 33, 100, up},
-        {"33 620", 33, 100, up},  {"33 -260", 33, -100, up},
-        {"33", 33, -33, up},      {"' coast of Maine", 0, 0, up},
-        {"> 40 263", 0, -40, up}, {"32.78 288.25", 32.78f, 71.75f, near}};
-    for (const auto &row : rows) {
-        MapFixture f;
-        f.pen = row.pen;
-        f.Write("REGION2.dat", {row.line});
-        DrawRegionOutline(f.map);
-        const MapPoint p = At(f, row.lat, row.lonWest);
-        const float x = ClampToMap(p.x), y = ClampToMap(p.y);
-        ASSERT_EQ(f.ops().size(), 3u) << row.line;
-        ExpectLine(f.ops()[1], x, y, x, y, kWhite);
-    }
 }
 
 // A missing file, or a number beyond single precision, stops the drawing
@@ -284,7 +219,8 @@ TEST(Outlines, FailureKeepsWhatWasDrawnAndSays) {
                          "STATES.dat",
                          "We had a problem printing REGION2.dat"}));
         EXPECT_EQ(OfKind(f.ops(), OpKind::Line).size(), *bad ? 4u : 0u);
-        ExpectOp(f.ops()[f.ops().size() - 2], OpKind::SetDrawWidth, {1});
+        EXPECT_EQ(Trace(f.ops(), f.ops().size() - 2, 1),
+                  Texts{"SetDrawWidth 1"});
     }
 }
 
@@ -303,57 +239,49 @@ TEST(Layers, GridParallelsThenMeridians) {
     EXPECT_EQ(OfKind(ops, OpKind::Line).size(), 9u + 14u);
     const MapPoint a = At(f, 15, 60), b = At(f, 15, 125), c = At(f, 55, 125);
     ASSERT_GT(a.x, 30000.0f);
-    ExpectLine(ops[0], a.x, a.y, a.x, a.y, kGrid, 0.5f);
-    ExpectOp(ops[13], OpKind::LineTo, {b.x, b.y}, kGrid, 0.5f);
-    ExpectLine(ops[126], a.x, a.y, a.x, a.y, kGrid, 0.5f);
-    ExpectOp(ops[251], OpKind::LineTo, {c.x, c.y}, kGrid, 0.5f);
+    EXPECT_EQ((Texts{Rounded(ops[0]), Rounded(ops[13]), Rounded(ops[126]),
+                     Rounded(ops[251])}),
+              (Texts{LineOp(a, a, kGrid),
+                     Rounded({OpKind::LineTo, {b.x, b.y}, kGrid, ""}),
+                     LineOp(a, a, kGrid),
+                     Rounded({OpKind::LineTo, {c.x, c.y}, kGrid, ""})}));
 }
 
 // 10 fine rings every 10 km or miles, then 50 coarse every 100 from the 100
 // ring, each a closed polygon of 181 points starting north of home, 2 pixels
 // wide at each 1000; then the legend.
 TEST(Layers, RingsAndTheirLegend) {
-    const struct {
-        int16_t unit;
-        float scale;
-        int ring;
-        float radius;
-        Color colour;
-        const char *legend;
-    } rows[] = {{0, 1000, 0, 133.5f, kFineRing, "km"},
-                {0, 1000, 10, 1335, kCoarseRing, "km"},
-                {1, 1000, 0, 214.85f, kFineRing, "mile"},
-                {1, 100, 11, 429.7f, kCoarseRing, "mile"},
-                {2, 1000, 0, 133.5f, kFineRing, "km"}};
-    for (const auto &row : rows) {
+    for (const auto &[unit, radius, legend] : {std::tuple{0, 133.5f, "km"},
+                                               {1, 214.85f, "mile"},
+                                               {2, 133.5f, "km"}}) {
         MapFixture f;
         f.settings.ringsOn = 1;
-        f.settings.distanceUnit = row.unit;
-        f.settings.scaleFactor = row.scale;
+        f.settings.distanceUnit = static_cast<int16_t>(unit);
         DrawRings(f.map);
-        const Ops starts = OfKind(f.ops(), OpKind::Line);
-        ASSERT_EQ(starts.size(), 60u);
-        const float y = 4500 - row.radius;
-        ExpectLine(starts[row.ring], 6000, y, 6000, y, row.colour);
-        EXPECT_EQ(f.ops().back().text, std::string("Rings are at 10 and 100 ") +
-                                           row.legend + " intervals");
+        const MapPoint north = {6000, 4500 - radius};
+        EXPECT_EQ(Rounded(f.ops()[1]), LineOp(north, north, kFineRing));
+        EXPECT_EQ(Printed(f.ops()), Texts{"Rings are at 10 and 100 " +
+                                          std::string(legend) + " intervals"});
     }
     MapFixture f;
     f.settings.ringsOn = 1;
     DrawRings(f.map);
     const Ops &ops = f.ops();
     ASSERT_EQ(ops.size(), 1 + 60 * 181 + 50 + 4u);
-    ExpectOp(ops[1 + 45], OpKind::LineTo, {6133.5f, 4500}, kFineRing);
-    ExpectOp(ops[181], OpKind::LineTo, {ops[1].a[0], ops[1].a[1]}, kFineRing);
+    // East on the first ring, its closing point, the 100 ring drawn coarse.
+    EXPECT_EQ(
+        (Texts{Rounded(ops[1 + 45]), Rounded(ops[181]),
+               Rounded(ops[1 + 10 * 181 + 1])}),
+        (Texts{"LineTo 6133.5 4500 0xDDDDFF", "LineTo 6000 4366.5 0xDDDDFF",
+               "Line 6000 3165 6000 3165 0x9999FF"}));
     std::vector<float> wide; // rings drawn 2 pixels wide (-1: another width)
     for (std::size_t i = 0; i + 1 < ops.size(); ++i)
         if (ops[i].kind == OpKind::SetDrawWidth && ops[i].a[0] != 1)
             wide.push_back(ops[i].a[0] == 2 ? 4500 - ops[i + 1].a[1] : -1);
     EXPECT_EQ(wide, (std::vector<float>{13350, 26700, 40050, 53400, 66750}));
-    const std::size_t n = ops.size();
-    ExpectOp(ops[n - 4], OpKind::SetDrawWidth, {1});
-    ExpectOp(ops[n - 3], OpKind::FilledBox, {150, 590, 3900, 890}, 0xF0F0FF);
-    ExpectPSet(ops[n - 2], 200, 590);
+    EXPECT_EQ(Trace(ops, ops.size() - 3, 2),
+              (Texts{"FilledBox 150 590 3900 890 0xF0F0FF",
+                     "PSet 200 590 0xFFFFFF"}));
 }
 
 // Per spoke: a white box under the label, the label about centred on the
@@ -364,23 +292,17 @@ TEST(Layers, CompassSpokesWithTheirLabels) {
     f.settings.compassOn = 1;
     DrawCompass(f.map);
     ASSERT_EQ(f.ops().size(), 36u * 4);
-    const struct {
-        int angle;
-        float innerX, innerY, x, y;
-        const char *label;
-    } rows[] = {{0, 6000, 4500, 6000, 500, " 0"},
-                {90, 6000, 4500, 10000, 4500, " 90"},
-                {100, 6787.85f, 4638.92f, 9939.23f, 5194.59f, " 100"},
-                {10, 6138.92f, 3712.15f, 6694.59f, 560.77f, " 10"},
-                {350, 5861.08f, 3712.15f, 5305.41f, 560.77f, " 350"}};
-    for (const auto &r : rows) {
-        const DrawOp *op = &f.ops()[r.angle / 10 * 4];
-        ExpectOp(op[0], OpKind::FilledBox,
-                 {r.x - 165, r.y - 120, r.x + 210, r.y + 165}, kWhite, 0.05f);
-        ExpectPSet(op[1], r.x - 45 * std::strlen(r.label), r.y - 105, 0.05f);
-        EXPECT_EQ(op[2].text, r.label);
-        ExpectLine(op[3], r.innerX, r.innerY, r.x, r.y, kSpoke, 0.05f);
-    }
+    EXPECT_EQ(
+        Trace(f.ops(), 0, 4),
+        (Texts{"FilledBox 5835 380 6210 665 0xFFFFFF", "PSet 5910 395 0xFFFFFF",
+               "PrintText  0", "Line 6000 4500 6000 500 0x99DD99"}));
+    EXPECT_EQ(Trace(f.ops(), 9 * 4, 8),
+              (Texts{"FilledBox 9835 4380 10210 4665 0xFFFFFF",
+                     "PSet 9865 4395 0xFFFFFF", "PrintText  90",
+                     "Line 6000 4500 10000 4500 0x99DD99",
+                     "FilledBox 9774.23 5074.59 10149.23 5359.59 0xFFFFFF",
+                     "PSet 9759.23 5089.59 0xFFFFFF", "PrintText  100",
+                     "Line 6787.85 4638.92 9939.23 5194.59 0x99DD99"}));
 }
 
 // Presses `command` once per value in `after`: the setting steps by sqrt(2)
@@ -463,15 +385,6 @@ TEST(Commands, DisplayChangesItsSettingAndDrawsWhatItNeeds) {
     }
 }
 
-// The call signs drawn, in order.
-Texts Calls(const Ops &ops) {
-    Texts calls;
-    for (const std::string &t : Printed(ops))
-        if (t.size() == 4 && t[0] == 'K')
-            calls.push_back(t);
-    return calls;
-}
-
 // Outside 530..1700 nothing happens. Inside, a missing file, a bad record
 // (13 towers) or a pattern that cannot be formed (towers, but no field ratio
 // above 0) ends the plot with a message, without the legend. The station
@@ -489,6 +402,7 @@ TEST(ChannelPlot, FailuresAndChannelsOutsideTheBand) {
                 {1340, {big, kTower}, "1340.DAT"},
                 {1340, {Station("KBAD"), "0,0,0,0,0,0"}, "1340.DAT"}};
     for (const auto &row : rows) {
+        SCOPED_TRACE(row.channel);
         MapFixture f;
         f.settings.channelKHz = row.channel;
         f.settings.dayNightMode = f.settings.licensedOnly = 1;
@@ -496,25 +410,20 @@ TEST(ChannelPlot, FailuresAndChannelsOutsideTheBand) {
             f.Write("1340.DAT", {Station("KAAA"), kTower, row.bad[0],
                                  row.bad[1], Station("KZZZ"), kTower});
         PlotChannel(f.map);
-        const bool says = *row.failed != '\0';
-        EXPECT_EQ(Messages(f.ops()), says ? Texts{"We had a problem plotting " +
-                                                  std::string(row.failed)}
-                                          : Texts{})
-            << row.channel;
-        EXPECT_EQ(Printed(f.ops()),
-                  (row.bad.empty() ? Texts{} : Texts{" 1340", "KAAA"}));
-        // KAAA's pattern (181 operations), labels and cross (8), message.
-        ASSERT_EQ(f.ops().size(), row.bad.empty() ? says : 181 + 8 + 1u);
-        if (row.bad.empty())
+        const Texts said = {"Message We had a problem plotting " +
+                            std::string(row.failed)};
+        if (row.bad.empty()) {
+            EXPECT_EQ(Trace(f.ops()), *row.failed ? said : Texts{});
             continue;
-        const Ops &ops = f.ops();
-        const MapPoint p = At(f, 33.25f, 97.25f);
-        ExpectOp(ops[181], OpKind::SetFontSize, {8});
-        ExpectPSet(ops[182], p.x - 60, p.y - 210);
-        ExpectPSet(ops[184], p.x - 15, p.y - 30);
-        ExpectOp(ops[186], OpKind::SetFontSize, {10});
-        ExpectLine(ops[187], p.x - 30, p.y, p.x + 30, p.y, kRed);
-        ExpectLine(ops[188], p.x, p.y - 30, p.x, p.y + 30, kRed);
+        }
+        // KAAA's pattern (181 operations), labels and cross, the message.
+        ASSERT_EQ(f.ops().size(), 181 + 8 + 1u);
+        EXPECT_EQ(Trace(f.ops(), 181),
+                  (Texts{"SetFontSize 8", "PSet 5940 4290 0xFFFFFF",
+                         "PrintText  1340", "PSet 5985 4470 0xFFFFFF",
+                         "PrintText KAAA", "SetFontSize 10",
+                         "Line 5970 4500 6030 4500 0x0000FF",
+                         "Line 6000 4470 6000 4530 0x0000FF", said[0]}));
     }
 }
 
@@ -523,71 +432,62 @@ TEST(ChannelPlot, FailuresAndChannelsOutsideTheBand) {
 // from four characters on, and in the top left corner the banner of each
 // filter in use.
 TEST(ChannelPlot, FiltersThenLegendAndBanners) {
-    const char *night = "Night & critical patterns only";
-    const char *lic = "Licensed patterns only";
-    const struct {
-        int16_t dayNight, licensed;
-        const char *city;
-        bool named; // the legend's last line names the city
-        Texts calls, banners;
-    } rows[] = {{0, 0, "Waco", true, {"KNNN", "KDDD", "KUUU", "KCCC"}, {}},
-                {2, 1, "Ada", false, {"KNNN", "KCCC"}, {night, lic}}};
-    const Texts texts = {"Unlimited",         "Daytime",
-                         "Critical",          "Nighttime",
-                         "Channel: 1340 kHz", "Home lat: 32.78  Home lon: 96.8",
-                         "Home:  Waco"};
-    const Color colours[] = {0x000099, 0x119911, 0xCCCC11, kBlack};
-    for (const auto &row : rows) {
-        MapFixture f;
-        f.settings.dayNightMode = row.dayNight;
-        f.settings.licensedOnly = row.licensed;
-        f.settings.homeCity = row.city;
-        f.settings.show.showNew = 0;
-        f.Write("1340.DAT",
-                {"NEW,USA,TX,DENTON,L,U,33.25,97.25,50,0,2", "0,1,0,0,0,0",
-                 "1,1,0,90,90,0", Station("KNNN", "N"), kTower,
-                 Station("KDDD", "D"), kTower, Station("KUUU", "U", "CP"),
-                 kTower, Station("KCCC", "C"), kTower});
+    MapFixture f;
+    f.settings.show.showNew = 0;
+    f.Write("1340.DAT",
+            {"NEW,USA,TX,DENTON,L,U,33.25,97.25,50,0,2", "0,1,0,0,0,0",
+             "1,1,0,90,90,0", Station("KNNN", "N"), kTower,
+             Station("KDDD", "D"), kTower, Station("KUUU", "U", "CP"), kTower,
+             Station("KCCC", "C"), kTower});
+    // The call signs drawn.
+    const auto plot = [&](int16_t dayNight, int16_t licensed,
+                          const char *city) {
+        f.surface.ops.clear();
+        f.settings.dayNightMode = dayNight;
+        f.settings.licensedOnly = licensed;
+        f.settings.homeCity = city;
         PlotChannel(f.map);
-        EXPECT_EQ(Calls(f.ops()), row.calls);
-        const std::size_t n = 18 + 2 * row.named + 3 * row.banners.size();
-        ASSERT_GE(f.ops().size(), n);
-        const DrawOp *op = &f.ops()[f.ops().size() - n];
-        ExpectOp(op[0], OpKind::FilledBox, {200, 6500, 2100, 7680}, kWhite, 0);
-        ExpectOp(op[1], OpKind::FilledBox, {200, 7680, 4200, 8400}, kWhite, 0);
-        op += 2;
-        for (std::size_t k = 0; k < 6u + row.named; ++k, ++op) {
-            ExpectPSet(*op, 500, 6700 + 240 * k);
-            if (k < 4)
-                ExpectOp(*++op, OpKind::SetForeColor, {}, colours[k]);
-            EXPECT_EQ((++op)->text, texts[k]);
-        }
-        EXPECT_EQ(f.surface.state.foreColor, kBlack);
-        for (std::size_t b = 0; b < row.banners.size(); ++b)
-            EXPECT_EQ(op[3 * b + 2].text, row.banners[b]);
-        if (row.dayNight == 2) {
-            ExpectOp(op[0], OpKind::FilledBox, {150, 10, 3900, 285}, 0xFFF0E0);
-            ExpectPSet(op[1], 200, 10);
-            ExpectOp(op[3], OpKind::FilledBox, {150, 290, 3900, 590}, 0xE0FFE0);
-            ExpectPSet(op[4], 200, 290);
-        }
-    }
-}
-
-// Every channel file of the band, with `lines` in each.
-void WriteBand(MapFixture &f, const Texts &lines) {
-    for (int c = 530; c <= 1700; c += 10)
-        f.Write(std::to_string(c) + ".DAT", lines);
+        std::string calls;
+        for (const std::string &text : Printed(f.ops()))
+            if (text[0] == 'K')
+                calls += text + " ";
+        return calls;
+    };
+    EXPECT_EQ(plot(0, 0, "Waco"), "KNNN KDDD KUUU KCCC ");
+    EXPECT_EQ(Trace(f.ops(), f.ops().size() - 20, 8),
+              (Texts{"FilledBox 200 6500 2100 7680 0xFFFFFF",
+                     "FilledBox 200 7680 4200 8400 0xFFFFFF",
+                     "PSet 500 6700 0xFFFFFF", "SetForeColor 0x000099",
+                     "PrintText Unlimited", "PSet 500 6940 0xFFFFFF",
+                     "SetForeColor 0x119911", "PrintText Daytime"}));
+    EXPECT_EQ(Trace(f.ops(), f.ops().size() - 12),
+              (Texts{"PSet 500 7180 0xFFFFFF", "SetForeColor 0xCCCC11",
+                     "PrintText Critical", "PSet 500 7420 0xFFFFFF",
+                     "SetForeColor 0x000000", "PrintText Nighttime",
+                     "PSet 500 7660 0xFFFFFF", "PrintText Channel: 1340 kHz",
+                     "PSet 500 7900 0xFFFFFF",
+                     "PrintText Home lat: 32.78  Home lon: 96.8",
+                     "PSet 500 8140 0xFFFFFF", "PrintText Home:  Waco"}));
+    EXPECT_EQ(plot(2, 1, "Ada"), "KNNN KCCC ");
+    EXPECT_EQ(
+        Trace(f.ops(), f.ops().size() - 7),
+        (Texts{"PrintText Home lat: 32.78  Home lon: 96.8",
+               "FilledBox 150 10 3900 285 0xFFF0E0", "PSet 200 10 0xFFFFFF",
+               "PrintText Night & critical patterns only",
+               "FilledBox 150 290 3900 590 0xE0FFE0", "PSet 200 290 0xFFFFFF",
+               "PrintText Licensed patterns only"}));
 }
 
 // Cleared, outlines, then for each of the 117 channels (1610 is never
 // opened) a channel number in 8 points and a small cross 3 pixels wide per
 // station; no grid, rings, compass, patterns or legend. Only the class
 // filters apply: the night-time permit and the Mexican station show; NEW and
-// the station of "Canada " (no listed country) do not.
+// the station of "Canada " (no listed country) do not. A bad record stops
+// the overview after the crosses before it; a missing 530.DAT at once.
 TEST(AllStations, EveryChannelButThe1610InOrderUntilAFailure) {
     MapFixture f;
-    WriteBand(f, {Station("KAAA"), kTower});
+    for (int c = 530; c <= 1700; c += 10)
+        f.Write(std::to_string(c) + ".DAT", {Station("KAAA"), kTower});
     f.Write("1610.DAT", {"KCCC,USA,TX,WACO,L,U,31.5,97.25,50,0,13"});
     f.Write("540.DAT",
             {Station("KNNN", "N", "CP"), kTower, Station("NEW"), kTower,
@@ -601,40 +501,34 @@ TEST(AllStations, EveryChannelButThe1610InOrderUntilAFailure) {
     f.surface.Line(1, 2, 3, 4, kGrid); // an old picture
     DrawAllStationsMap(f.map);
     EXPECT_EQ(Layers(f.ops()), "grid cls states home region cross");
-    Texts printed = Printed(f.ops());
+    const Texts printed = Printed(f.ops());
     ASSERT_EQ(printed.size(), 118u);
     EXPECT_EQ(
         (Texts{printed[0], printed[1], printed[2], printed[3], printed[108],
                printed[109], printed[117]}),
         (Texts{" 530", " 540", " 540", " 550", " 1600", " 1620", " 1700"}));
-    EXPECT_TRUE(Messages(f.ops()).empty());
-    const MapPoint p = At(f, 33.25f, 97.25f);
-    const DrawOp *op = &f.ops()[f.ops().size() - 9]; // at 1700
-    ExpectOp(op[0], OpKind::SetFontSize, {8});
-    ExpectPSet(op[1], p.x - 60, p.y - 210);
-    ExpectOp(op[4], OpKind::SetDrawWidth, {3});
-    ExpectLine(op[5], p.x - 16, p.y, p.x + 16, p.y, kRed);
-    ExpectLine(op[6], p.x, p.y - 16, p.x, p.y + 16, kRed);
+    EXPECT_EQ(Trace(f.ops(), f.ops().size() - 9),
+              (Texts{"SetFontSize 8", "PSet 5940 4290 0xFFFFFF",
+                     "PrintText  1700", "SetFontSize 10", "SetDrawWidth 3",
+                     "Line 5984 4500 6016 4500 0x0000FF",
+                     "Line 6000 4484 6000 4516 0x0000FF", "SetDrawWidth 1",
+                     "SetFontSize 10"}));
 
-    // A bad record stops the overview after the crosses before it; a
-    // missing 530.DAT at once.
     f.Write("700.DAT", {Station("KAAA"), kTower,
                         "KBIG,USA,TX,DENTON,L,U,33.25,97.25,50,0,40000"});
     f.surface.ops.clear();
     PlotAllStations(f.map);
-    printed = Printed(f.ops());
-    EXPECT_EQ(printed.size(), 19u); // 530 ... 700
-    EXPECT_EQ(printed.back(), " 700");
-    EXPECT_EQ(Messages(f.ops()), Texts{"We had a problem plotting 700.DAT"});
+    EXPECT_EQ(Printed(f.ops()).size(), 19u); // 530 ... 700
+    EXPECT_EQ(Printed(f.ops()).back(), " 700");
     EXPECT_EQ(f.surface.state.fontSize, 10.0f);
     EXPECT_EQ(f.surface.state.drawWidth, 1);
-    std::filesystem::remove(f.dir + "/530.DAT");
+    EXPECT_EQ(Messages(f.ops()), Texts{"We had a problem plotting 700.DAT"});
+    std::filesystem::remove(f.path + "/530.DAT");
     f.surface.ops.clear();
     PlotAllStations(f.map);
-    ASSERT_EQ(f.ops().size(), 3u);
-    ExpectOp(f.ops()[0], OpKind::SetFontSize, {8});
-    ExpectOp(f.ops()[1], OpKind::SetFontSize, {10});
-    EXPECT_EQ(Messages(f.ops()), Texts{"We had a problem plotting 530.DAT"});
+    EXPECT_EQ(Trace(f.ops()),
+              (Texts{"SetFontSize 8", "SetFontSize 10",
+                     "Message We had a problem plotting 530.DAT"}));
 }
 
 } // namespace

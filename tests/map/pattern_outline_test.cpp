@@ -1,13 +1,10 @@
 #include "map/pattern_outline.h"
 
-#include "map/recording_surface.h"
+#include "tests/map/map_test_support.h"
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
-#include <cmath>
 #include <tuple>
-#include <vector>
 
 namespace tavik {
 namespace {
@@ -22,37 +19,41 @@ PatternTable Constant(float e) {
 }
 
 // DrawPattern's operations around (6000, 4500).
-std::vector<DrawOp> Draw(const PatternTable &table, const char *hours,
-                         int16_t mode = 0, float size = 1, float scale = 1000) {
+Ops Draw(const PatternTable &table, const char *hours, int16_t mode = 0,
+         float size = 1, const PatternStyle &style = kChannelPlotPattern) {
     RecordingSurface surface;
-    DrawPattern(surface, table, 6000, 4500, hours, mode, size, scale);
+    DrawPattern(surface, table, 6000, 4500, hours, mode, size, 1000, style);
     return surface.ops;
 }
 
+// 180 points every second degree clockwise from north, each from its own
+// entry of the table, closed; held to +-30000 unless the style says not.
+// Nothing is drawn when a point is not a number.
 TEST(DrawPattern, ClosedOutlineOfEverySecondDegreeHeldToTheMap) {
-    PatternTable table = Constant(2.06f); // one tower, power 1, unlimited
-    table[2] *= 2;                        // point 1
-    table[3] = 100;                       // never read
-    const auto ops = Draw(table, "U", 0, 0.1f, 750);
+    PatternTable table = Constant(1);
+    table[2] = 2;   // point 1
+    table[3] = 100; // never read
+    const Ops ops = Draw(table, "N", 0, 0.5f);
     ASSERT_EQ(ops.size(), 181u);
-    const float r = 0.1f * 1.03f * 750 * 2.06f;
-    EXPECT_NEAR(r, 159.1f, 0.1);
-    EXPECT_EQ(std::vector<float>(ops[0].a, ops[0].a + 4),
-              (std::vector<float>{6000, 4500 - r, 6000, 4500 - r}));
-    for (std::size_t i = 0; i < ops.size(); ++i) {
-        const double azimuth = (i % 180) * 2 / 57.29578;
-        const float ri = i == 1 ? 2 * r : r; // clockwise from north
-        EXPECT_EQ(ops[i].kind, i ? OpKind::LineTo : OpKind::Line) << i;
-        EXPECT_NEAR(ops[i].a[0], 6000 + ri * std::sin(azimuth), 1e-3) << i;
-        EXPECT_NEAR(ops[i].a[1], 4500 - ri * std::cos(azimuth), 1e-3) << i;
-    }
-    EXPECT_EQ(ops.back().a[0], ops[0].a[0]);
-    EXPECT_EQ(ops.back().a[1], ops[0].a[1]);
-    const auto far = Draw(Constant(100), "N");
+    EXPECT_EQ(
+        (Texts{Rounded(ops[0]), Rounded(ops[1]), Rounded(ops[45]),
+               Rounded(ops[90]), Rounded(ops[135]), Rounded(ops[180])}),
+        (Texts{"Line 6000 4000 6000 4000 0x000000",
+               "LineTo 6034.9 3500.61 0x000000", "LineTo 6500 4500 0x000000",
+               "LineTo 6000 5000 0x000000", "LineTo 5500 4500 0x000000",
+               "LineTo 6000 4000 0x000000"}));
+    const Ops far = Draw(Constant(100), "N");
     EXPECT_THAT((std::vector<float>{far[0].a[1], far[45].a[0], far[90].a[1],
                                     far[135].a[0]}),
                 ElementsAre(-30000, 30000, 30000, -30000));
-    // Nothing when a point is not a number.
+    // The printed page's style: every degree, one size, not held.
+    const Ops page = Draw(Constant(100), "C", 0, 1,
+                          {360, 1, false, kLegendColours, false, 5});
+    ASSERT_EQ(page.size(), 1u + 360 + 1);
+    EXPECT_EQ(
+        Trace(page, 0, 2),
+        (Texts{"SetDrawWidth 5", "Line 6000 -95500 6000 -95500 0xCCCC11"}));
+    EXPECT_EQ(page[91].a[0], 106000);
     table = Constant(1);
     table[100] = kNaN;
     EXPECT_TRUE(Draw(table, "U").empty());
@@ -68,7 +69,7 @@ TEST(DrawPattern, ModeGateColourAndSizeByHours) {
         {"X", 0x0000AA, 1.03f, "100"}, {"", 0x0000AA, 1.03f, "100"}};
     for (const auto &[hours, colour, k, drawn] : rows)
         for (int16_t mode = 0; mode < 3; ++mode) {
-            const auto ops = Draw(Constant(1), hours, mode);
+            const Ops ops = Draw(Constant(1), hours, mode);
             ASSERT_EQ(ops.size(), drawn[mode] == '1' ? 181u : 0u)
                 << hours << mode;
             EXPECT_THAT(ops, Each(Field(&DrawOp::colour, colour)));

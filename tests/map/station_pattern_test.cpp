@@ -1,203 +1,140 @@
 #include "map/station_pattern.h"
 
-#include "map/recording_surface.h"
-
-#include <gtest/gtest.h>
-
-#include <cmath>
-#include <filesystem>
-#include <fstream>
-#include <random>
+#include "tests/map/map_test_support.h"
 
 namespace tavik {
 namespace {
 
-namespace fs = std::filesystem;
-
 constexpr Color kBlue = 0xFF4444; // (68, 68, 255) RGB
+// Cls, the 36 grid spokes and the marker come first; then the pattern, its
+// enlargement and the margins.
+constexpr std::size_t kPattern = 38, kEnlarged = 38 + 181,
+                      kMargins = 38 + 181 + 361;
 
-StationRecord Towers(std::vector<Tower> towers, float power = 1) {
+// The display's operations for a station's towers.
+Ops Display(std::vector<Tower> towers, float power, const char *hours) {
     StationRecord r;
     r.Power = power;
     r.Towers = static_cast<int16_t>(towers.size());
     for (std::size_t i = 0; i < towers.size(); ++i)
         r.Tower[i + 1] = towers[i];
-    return r;
-}
-
-// The display's operations for a station's towers.
-std::vector<DrawOp> Display(const StationRecord &station, const char *hours) {
     PatternTable table{};
-    EXPECT_TRUE(CSweepHorizontal(station, table));
+    EXPECT_TRUE(CSweepHorizontal(r, table));
     RecordingSurface surface;
     EXPECT_TRUE(DrawStationPatternDisplay(surface, &table, hours));
     return surface.ops;
-}
-
-// `count` operations from `first`: one closed line, its Line and LineTos.
-std::vector<DrawOp> Sweep(const std::vector<DrawOp> &ops, std::size_t first,
-                          std::size_t count) {
-    return std::vector<DrawOp>(ops.begin() + first,
-                               ops.begin() + first + count);
-}
-
-std::vector<std::string> TraceLines(const std::vector<DrawOp> &ops) {
-    std::vector<std::string> lines;
-    for (const DrawOp &op : ops)
-        lines.push_back(TraceLine(op));
-    return lines;
 }
 
 float Radius(const DrawOp &op) {
     return std::hypot(op.a[0] - 6000, op.a[1] - 6500);
 }
 
-TEST(StationPatternDisplay, OneTowerIsACircleOf1985AndItsEnlargementWhite) {
-    const auto ops = Display(Towers({{"0", 1, 0, 0, 0, 0}}, 50), "D");
-    // Cls, 36 grid spokes, the marker, then the two closed lines.
-    ASSERT_GT(ops.size(), 38u + 181 + 361);
-    EXPECT_EQ(ops[0].kind, OpKind::Cls);
-    EXPECT_EQ(ops[1].kind, OpKind::Line);
-    EXPECT_EQ(ops[1].colour, 0xDDDDDDu);
-    EXPECT_FLOAT_EQ(ops[1].a[1], 6500 - 300);
-    EXPECT_FLOAT_EQ(ops[1].a[3], 6500 - 2180);
-    EXPECT_EQ(ops[37].kind, OpKind::Circle);
-    EXPECT_EQ(std::vector<float>(ops[37].a, ops[37].a + 3),
-              (std::vector<float>{6000, 6495, 50}));
-
-    const auto pattern = Sweep(ops, 38, 181);
-    for (const DrawOp &op : pattern) {
-        EXPECT_NEAR(Radius(op), 1985, 0.01);
-        EXPECT_EQ(op.colour, 0x119911u); // daytime green
+// One tower: a circle 1985 round from north clockwise in the colour of its
+// hours; the enlargement, 10000 round, lies outside the square: all white.
+// The margins are blanked, and every 30 degrees a label 2400 out is moved
+// left 45 units a character of the signed number.
+TEST(StationPatternDisplay, OneTowerIsACircleOf1985WithMarginsAndLabels) {
+    const Ops ops = Display({{"0", 1, 0, 0, 0, 0}}, 50, "D");
+    ASSERT_EQ(ops.size(), kMargins + 4 + 1 + 12 * 3 + 1);
+    for (std::size_t i = kPattern; i < kMargins; ++i) {
+        const bool enlarged = i >= kEnlarged;
+        EXPECT_NEAR(Radius(ops[i]), enlarged ? 10000 : 1985, 0.05) << i;
+        EXPECT_EQ(ops[i].colour, enlarged ? kWhite : 0x119911u) << i;
     }
-    EXPECT_EQ(pattern[0].kind, OpKind::Line);
-    EXPECT_FLOAT_EQ(pattern[0].a[1], 6500 - 1985);
-    EXPECT_NEAR(pattern[45].a[0], 6000 + 1985, 0.01); // bearing 90 is east
-
-    const auto enlarged = Sweep(ops, 38 + 181, 361);
-    for (const DrawOp &op : enlarged) {
-        EXPECT_NEAR(Radius(op), 10000, 0.05);
-        EXPECT_EQ(op.colour, kWhite);
-    }
-    EXPECT_EQ(ops.back().kind, OpKind::SetForeColor);
-    EXPECT_EQ(ops.back().colour, kBlack);
+    EXPECT_EQ(Trace(ops, kPattern + 45, 1), Texts{"LineTo 7985 6500 0x119911"});
+    EXPECT_EQ(Trace(ops, kMargins, 8),
+              (Texts{"FilledBox 3400 4500 4000 8500 0xFFFFFF",
+                     "FilledBox 8000 4500 8600 8500 0xFFFFFF",
+                     "FilledBox 3400 4000 8600 4500 0xFFFFFF",
+                     "FilledBox 3400 8500 8600 8999 0xFFFFFF",
+                     "SetForeColor 0x888888",
+                     "FilledBox 5835 3980 6210 4265 0xFFFFFF",
+                     "PSet 5910 3995 0xFFFFFF", "PrintText  0 "}));
+    EXPECT_EQ(Trace(ops, kMargins + 5 + 3 * 3, 3),
+              (Texts{"FilledBox 8235 6380 8610 6665 0xFFFFFF",
+                     "PSet 8265 6395 0xFFFFFF", "PrintText  90 "}));
+    EXPECT_EQ(Trace(ops, kMargins + 5 + 9 * 3, 3),
+              (Texts{"FilledBox 3435 6380 3810 6665 0xFFFFFF",
+                     "PSet 3420 6395 0xFFFFFF", "PrintText  270 "}));
+    EXPECT_EQ(Trace(ops, ops.size() - 1), Texts{"SetForeColor 0x000000"});
 }
 
+// Two towers a quarter wave apart, the second lagging 90 degrees: the
+// pattern reaches 1985 to the north and has its null on the marker. The
+// enlargement is blue inside the square and white where it leaves it.
 TEST(StationPatternDisplay, CardioidPointsNorthWithItsNullOnTheMarker) {
-    // Two towers a quarter wave apart, the second lagging 90 degrees.
-    const auto ops = Display(
-        Towers({{"0", 1, 0, 0, 0, 0}, {"0", 1, 0, -90, 90, 0}}, 5), "X");
-    const auto pattern = Sweep(ops, 38, 181);
-    EXPECT_NEAR(pattern[0].a[1], 6500 - 1985, 0.01);
-    EXPECT_NEAR(Radius(pattern[90]), 0, 0.01); // bearing 180
-    EXPECT_EQ(pattern[0].colour, 0x0000AAu);
-    const auto enlarged = Sweep(ops, 38 + 181, 361);
-    EXPECT_EQ(enlarged[0].colour, kWhite); // 10000 to the north
-    EXPECT_EQ(enlarged[180].colour, kBlue);
-    EXPECT_NEAR(Radius(enlarged[180]), 0, 0.05);
-    // Where the enlargement leaves the square it turns white.
+    const Ops ops =
+        Display({{"0", 1, 0, 0, 0, 0}, {"0", 1, 0, -90, 90, 0}}, 5, "X");
+    EXPECT_EQ(Trace(ops, kPattern, 1),
+              Texts{"Line 6000 4515 6000 4515 0x0000AA"});
+    EXPECT_NEAR(Radius(ops[kPattern + 90]), 0, 0.01); // bearing 180
+    EXPECT_NEAR(Radius(ops[kEnlarged + 180]), 0, 0.05);
     int blue = 0;
-    for (const DrawOp &op : enlarged) {
+    for (std::size_t i = kEnlarged; i < kMargins; ++i) {
+        const DrawOp &op = ops[i];
         const bool inside = op.a[0] >= 4000 && op.a[0] <= 8000 &&
                             op.a[1] >= 4500 && op.a[1] <= 8500;
-        EXPECT_EQ(op.colour, inside ? kBlue : kWhite);
+        EXPECT_EQ(op.colour, inside ? kBlue : kWhite) << i;
         blue += inside;
     }
     EXPECT_GT(blue, 60);
-    EXPECT_LT(blue, 300);
-}
-
-TEST(StationPatternDisplay, MarginsAndBearingLabels) {
-    const auto ops = Display(Towers({{"0", 1, 0, 0, 0, 0}}), "N");
-    std::size_t i = 38 + 181 + 361;
-    const std::vector<std::vector<float>> margins = {
-        {3400, 4500, 4000, 8500},
-        {8000, 4500, 8600, 8500},
-        {3400, 4000, 8600, 4500},
-        {3400, 8500, 8600, 8999}};
-    for (const auto &box : margins) {
-        EXPECT_EQ(std::vector<float>(ops[i].a, ops[i].a + 4), box);
-        EXPECT_EQ(ops[i++].colour, kWhite);
-    }
-    EXPECT_EQ(ops[i].kind, OpKind::SetForeColor);
-    EXPECT_EQ(ops[i++].colour, 0x888888u);
-    // 30 degrees: the point at radius 2400, the text 45 units a character
-    // (" 30" is three) to its left.
-    const std::size_t label30 = i + 3;
-    EXPECT_EQ(ops[label30].kind, OpKind::FilledBox);
-    EXPECT_NEAR(ops[label30].a[0], 7200 - 165, 0.01);
-    EXPECT_NEAR(ops[label30].a[1], 6500 - 2078.46 - 120, 0.01);
-    EXPECT_EQ(ops[label30 + 1].kind, OpKind::PSet);
-    EXPECT_NEAR(ops[label30 + 1].a[0], 7200 - 135, 0.01);
-    EXPECT_EQ(ops[label30 + 2].text, " 30 ");
-    EXPECT_EQ(ops[i + 2].text, " 0 ");
-    EXPECT_NEAR(ops[i + 1].a[0], 6000 - 90, 0.01);
-    EXPECT_EQ(ops[i + 3 * 11 + 2].text, " 330 ");
 }
 
 TEST(StationPatternDisplay, TowersWithoutFieldDrawNoPatternAndSaySo) {
-    RecordingSurface surface;
-    EXPECT_FALSE(DrawStationPatternDisplay(surface, nullptr, "U"));
-    PatternTable zero{};
-    RecordingSurface zeroSurface;
-    EXPECT_FALSE(DrawStationPatternDisplay(zeroSurface, &zero, "U"));
-    for (const auto *s : {&surface, &zeroSurface}) {
-        EXPECT_EQ(s->ops[s->ops.size() - 3].text, kNoPatternNotice.first);
-        EXPECT_EQ(s->ops.back().text, kNoPatternNotice.second);
-        for (const DrawOp &op : s->ops)
-            EXPECT_NE(op.kind, OpKind::LineTo);
+    const PatternTable zero{};
+    for (const PatternTable *table :
+         {static_cast<const PatternTable *>(nullptr), &zero}) {
+        RecordingSurface s;
+        EXPECT_FALSE(DrawStationPatternDisplay(s, table, "U"));
+        ASSERT_EQ(s.ops.size(), kPattern + 4 + 1 + 36 + 1 + 5); // no pattern
+        EXPECT_EQ(Trace(s.ops, s.ops.size() - 4),
+                  (Texts{"PSet 300 8150 0xFFFFFF",
+                         "PrintText No pattern can be formed",
+                         "PSet 300 8390 0xFFFFFF",
+                         "PrintText from this station's towers."}));
     }
 }
 
+// A click draws each station line the row selects, the last one staying
+// (here one whose only tower has no field), then the legend. A row no longer
+// in the file draws no pattern; an unreadable file says so.
 TEST(StationPatternDisplay, AClickDrawsTheLastMatchThenTheLegend) {
-    const fs::path dir =
-        fs::temp_directory_path() /
-        ("tavik-pattern-" + std::to_string(std::random_device()()));
-    fs::create_directories(dir);
-    std::ofstream(dir / "1340.DAT", std::ios::binary)
-        << "KAAA,USA,TX,DALLAS,L,U,32.78,96.8,50,0,1\r\n0,1,0,0,0,0\r\n"
-           "KAAA,USA,TX,DALLAS,L,U,32.78,96.8,50,0,1\r\n0,0,0,0,0,0\r\n";
+    const TempDir dir;
+    dir.Write("1340.DAT",
+              {"KAAA,USA,TX,DALLAS,L,U,32.78,96.8,50,0,1", "0,1,0,0,0,0",
+               "KAAA,USA,TX,DALLAS,L,U,32.78,96.8,50,0,1", "0,0,0,0,0,0"});
     const std::string row = "KAAA     USA     TX   DALLAS               U    "
                             "32.78     96.8         50     1";
-    const ShowFlags flags{};
     RecordingSurface surface;
-    // The second line matches as well and replaces the first: its only
-    // tower has no field.
-    EXPECT_EQ(ShowStationPattern(surface, dir.string(), 1340, flags, row),
+    EXPECT_EQ(ShowStationPattern(surface, dir.path, 1340, {}, row),
               PatternShown::CannotForm);
-    EXPECT_EQ(surface.ops[0].kind, OpKind::FilledBox);
-    int cls = 0;
-    for (const DrawOp &op : surface.ops)
-        cls += op.kind == OpKind::Cls;
-    EXPECT_EQ(cls, 2);
-    const std::vector<std::string> legend = {"Enlarged 5x", "Unlimited",
-                                             "Daytime", "Critical",
-                                             "Nighttime"};
-    std::vector<std::string> printed;
-    for (std::size_t i = surface.ops.size() - 15; i < surface.ops.size();
-         i += 3)
-        printed.push_back(surface.ops[i + 2].text);
-    EXPECT_EQ(printed, legend);
-    EXPECT_EQ(surface.ops[surface.ops.size() - 14].colour, kBlue);
-
+    const Ops &ops = surface.ops;
+    EXPECT_EQ(
+        std::count_if(ops.begin(), ops.end(),
+                      [](const DrawOp &op) { return op.kind == OpKind::Cls; }),
+        2);
+    EXPECT_EQ(Trace(ops, ops.size() - 16, 6),
+              (Texts{"FilledBox 200 6160 2500 8000 0xFFFFFF",
+                     "PSet 500 6220 0xFFFFFF", "SetForeColor 0xFF4444",
+                     "PrintText Enlarged 5x", "PSet 500 6700 0xFFFFFF",
+                     "SetForeColor 0x000099"}));
+    EXPECT_EQ(Trace(ops, ops.size() - 3, 1), Texts{"PSet 500 7420 0xFFFFFF"});
     // The renderer's way in: by call sign, in any letter case.
     RecordingSurface byCall;
     RecordedMessages messages;
-    EXPECT_TRUE(ShowStationPatternOf(byCall, messages, dir.string(), 1340,
-                                     flags, " kaaa"));
-    EXPECT_EQ(TraceLines(byCall.ops), TraceLines(surface.ops));
-    EXPECT_FALSE(ShowStationPatternOf(byCall, messages, dir.string(), 1340,
-                                      flags, "KAA"));
-    EXPECT_EQ(messages.shown, std::vector<std::string>{
-                                  "No station KAA in the list of 1340 kHz"});
-
+    EXPECT_TRUE(
+        ShowStationPatternOf(byCall, messages, dir.path, 1340, {}, " kaaa"));
+    EXPECT_EQ(Trace(byCall.ops), Trace(ops));
     RecordingSurface missing;
-    EXPECT_EQ(ShowStationPattern(missing, dir.string(), 1350, flags, row),
+    EXPECT_EQ(ShowStationPattern(missing, dir.path, 1350, {}, row),
               PatternShown::Unreadable);
-    EXPECT_EQ(ShowStationPattern(missing, dir.string(), 1340, flags,
-                                 "KZZZ" + row.substr(4)),
-              PatternShown::NotFound);
-    fs::remove_all(dir);
+    EXPECT_EQ(Trace(missing.ops, 1, 5),
+              (Texts{"SetForeColor 0x000000", "PSet 300 8150 0xFFFFFF",
+                     "PrintText The channel file could",
+                     "PSet 300 8390 0xFFFFFF", "PrintText not be read."}));
+    EXPECT_EQ(
+        ShowStationPattern(missing, dir.path, 1340, {}, "KZZZ" + row.substr(4)),
+        PatternShown::NotFound);
 }
 
 } // namespace
