@@ -141,32 +141,28 @@ TEST(LmsImport, DirectionalRecordsGetTheirTowersOrNoneWhenUndrawable) {
                     "phase, spacing, orientation or height not a number the "
                     "program can hold"));
 }
+
 TEST(Import, RefusedOrMissingInputsStopItBeforeAnythingIsWritten) {
     // An input file removed (no text) or rewritten, and what the error says.
-    const std::tuple<const char *, const char *, const char *> rows[] = {
-        {"fcc.txt", nullptr, "fcc.txt cannot be opened"},
+    const std::tuple<const char *, std::string, const char *> rows[] = {
+        {"fcc.txt", "", "fcc.txt cannot be opened"},
         // an error page in place of the list
         {"fcc.txt", "<html><body>Service unavailable</body></html>\n",
          "fcc.txt refused: not one line of it reads as a record"},
         {"canada.csv", "\"TX_RES\",0.56,1000,\"CFOS\",44.5,-80.9,\"B\"\n",
          "canada.csv refused: its first line does not name the columns "
          "\"Frequency [MHz]\", \"Tx transmitter power [W]\", \"Call sign\""},
-        {"canada.csv",
-         "\"Frequency [MHz]\",\"Tx transmitter power [W]\","
-         "\"Call sign\",\"Latitude (WGS84)\",\"Longitude "
-         "(WGS84)\"\n0.56,abc,CFOS,44.5,-80.9\n",
+        {"canada.csv", Lines({kCanadaHeader, "X,TX_RES,0.56,abc,CFOS,44,-80"}),
          "canada.csv refused: not one row of it reads as a station"},
         {"lms/gis_am_ant_sys.dat",
-         "ant_sys_id|application_id|"
-         "hours_operation|am_dom_status|"
-         "eng_record_type|^|\n",
+         "ant_sys_id|application_id|hours_operation|am_dom_status|^|\n",
          "refused: not one row of it reads as an antenna system"},
-        {"lms/facility.dat", nullptr, "LMS table facility"}};
+        {"lms/facility.dat", "", "LMS table facility"}};
     for (const auto &[file, text, error] : rows) {
         ImportOptions opts = LmsInputs();
         const fs::path dir = fs::path(opts.fccPath).parent_path();
         opts.canadaPath = Write((dir / "canada.csv").string(), kCanadaRows);
-        if (text)
+        if (!text.empty())
             Write((dir / file).string(), text);
         else
             fs::remove(dir / file);
@@ -176,5 +172,6 @@ TEST(Import, RefusedOrMissingInputsStopItBeforeAnythingIsWritten) {
         EXPECT_FALSE(fs::exists(opts.outDir)) << file;
     }
 }
+
 } // namespace
 } // namespace tavik::import
