@@ -291,24 +291,25 @@ constexpr double kDpr = 57.29578f; // the program's degrees per radian
 // form of the initial course: from Oak Ridge 1 to 1000 km north, south, east
 // and west, then across the region.
 TEST(GreatCircleAndMapPosition, MatchTheHaversineReference) {
-    // Name, then latitude and longitude (WEST positive) of origin and target.
-    std::vector<std::tuple<std::string, float, float, float, float>> arcs = {
-        {"Anchorage to Miami", 61.22f, 149.9f, 25.77f, 80.19f},
-        {"across the date line", 51.88f, -176.6f, 52.0f, 179.0f},
-        {"southern hemisphere", -33.9f, 70.6f, -23.5f, 46.6f},
-        {"to the north pole", 36, 84.32f, 90, 0}};
+    // Latitude and longitude (WEST positive) of origin and target: Anchorage
+    // to Miami, across the date line, in the southern hemisphere, to the
+    // north pole, then around Oak Ridge.
+    std::vector<std::tuple<float, float, float, float>> arcs = {
+        {61.22f, 149.9f, 25.77f, 80.19f},
+        {51.88f, -176.6f, 52.0f, 179.0f},
+        {-33.9f, 70.6f, -23.5f, 46.6f},
+        {36, 84.32f, 90, 0}};
     for (const double km : {1.0, 10.0, 100.0, 1000.0}) {
         const auto dLat = static_cast<float>(km / kKmPerDegree);
         const auto dLon =
             static_cast<float>(km / (kKmPerDegree * std::cos(36 / kDpr)));
-        const std::string at = " " + std::to_string(km);
-        arcs.push_back({"north" + at, 36, 84.32f, 36 + dLat, 84.32f});
-        arcs.push_back({"south" + at, 36, 84.32f, 36 - dLat, 84.32f});
-        arcs.push_back({"east" + at, 36, 84.32f, 36, 84.32f - dLon});
-        arcs.push_back({"west" + at, 36, 84.32f, 36, 84.32f + dLon});
+        arcs.push_back({36, 84.32f, 36 + dLat, 84.32f});
+        arcs.push_back({36, 84.32f, 36 - dLat, 84.32f});
+        arcs.push_back({36, 84.32f, 36, 84.32f - dLon});
+        arcs.push_back({36, 84.32f, 36, 84.32f + dLon});
     }
-    for (const auto &[name, lat1, lon1West, lat2, lon2West] : arcs) {
-        SCOPED_TRACE(name);
+    for (const auto &[lat1, lon1West, lat2, lon2West] : arcs) {
+        SCOPED_TRACE(std::to_string(lat2) + " " + std::to_string(lon2West));
         const double p1 = lat1 / kDpr, p2 = lat2 / kDpr;
         const double c1 = std::cos(p1), c2 = std::cos(p2);
         const double dl = (lon1West - lon2West) / kDpr;
