@@ -47,23 +47,26 @@ TEST(Pattern, SingleTowerIsACircleByPowerAndHours) {
     }
 }
 
-TEST(Pattern, QuarterWavePairPointsNorthByTheRootOfTheSumOfSquares) {
-    // Tower 2 a quarter wave north of tower 1 and lagging by 90 degrees,
-    // measured from tower 1 at the reference point too. Ratios 1 and r give
-    // fields 1 and r over sqrt(1 + r^2), doubled: north they add, south they
-    // subtract, east and west they are 90 degrees apart.
+TEST(Pattern, QuarterWavePairPointsTowardsTheLaggingTower) {
+    // Tower 2 a quarter wave north (or east) of tower 1 and lagging by 90
+    // degrees, measured from tower 1 at the reference point too. Ratios 1 and
+    // r give fields 1 and r over sqrt(1 + r^2), doubled: towards tower 2 they
+    // add, away from it they subtract, across they are 90 degrees apart.
     const float root = std::sqrt(1.25f);
-    const std::tuple<float, std::vector<float>> rows[] = {
-        {1, {2 * kRoot2, 2, 0, 2, 2 * kRoot2}},
-        {0.5f, {3 / root, 2, 1 / root, 2, 3 / root}}};
-    for (const auto &[ratio, field] : rows)
+    const std::tuple<float, float, std::vector<float>> rows[] = {
+        {1, 0, {2 * kRoot2, 2, 0, 2, 2 * kRoot2}},
+        {0.5f, 0, {3 / root, 2, 1 / root, 2, 3 / root}},
+        {1, 90, {2, 2 * kRoot2, 2, 0, 2}}};
+    for (const auto &[ratio, orientation, field] : rows)
         for (const char *ref : {"0", "1"}) {
-            const PatternTable t = Sweep(Station(
-                "N", 1, {{"0", 1, 90, 0, 0, 0}, {ref, ratio, 90, -90, 90, 0}}));
+            const PatternTable t =
+                Sweep(Station("N", 1,
+                              {{"0", 1, 90, 0, 0, 0},
+                               {ref, ratio, 90, -90, 90, orientation}}));
             EXPECT_THAT(
                 (std::vector<float>{t[0], t[90], t[180], t[270], t[360]}),
                 Pointwise(FloatNear(1e-5), field))
-                << ratio << ref;
+                << ratio << ref << orientation;
         }
 }
 
