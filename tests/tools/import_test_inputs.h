@@ -17,16 +17,6 @@ namespace tavik::import::test_inputs {
 
 namespace fs = std::filesystem;
 
-// A fresh folder named after the running test.
-inline std::string TestDir() {
-    const auto *info = ::testing::UnitTest::GetInstance()->current_test_info();
-    fs::path dir =
-        fs::path(::testing::TempDir()) / "tavik_import" / info->name();
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    return dir.string();
-}
-
 inline std::string Write(const std::string &path, const std::string &text) {
     std::ofstream(path, std::ios::binary) << text;
     return path;
@@ -45,12 +35,17 @@ inline std::string Lines(std::initializer_list<std::string> lines,
     return text;
 }
 
-// The inputs given (an empty text: none) written into a fresh folder as
-// fcc.txt, canada.csv and places.csv; the output goes to its folder "out".
+// The inputs given (an empty text: none) written as fcc.txt, canada.csv and
+// places.csv into a fresh folder named after the running test; the output
+// goes to its folder "out".
 inline ImportOptions Inputs(const std::string &fcc,
                             const std::string &canada = "",
                             const std::string &places = "") {
-    const std::string dir = TestDir();
+    const auto *info = ::testing::UnitTest::GetInstance()->current_test_info();
+    const std::string dir =
+        ::testing::TempDir() + "/tavik_import/" + info->name();
+    fs::remove_all(dir);
+    fs::create_directories(dir);
     ImportOptions opts;
     opts.outDir = dir + "/out";
     if (!fcc.empty())
