@@ -50,9 +50,10 @@ TEST(TakeFieldAndWord, SplitDataLinesAsTheReadersSeeThem) {
     }
 }
 
-// Halfway between 1 and the next double rounds to even (1); a non-zero
-// digit a thousand places further on tips it upward.
-TEST(ReadPlainNumber, ReadsTheLeadingDecimalNumber) {
+// The decimal number at the head of a data file's field. Halfway between 1
+// and the next double rounds to even (1); a non-zero digit a thousand places
+// further on tips it upward.
+TEST(DataFileNumbers, ReadThenRoundedToTheirStorage) {
     std::vector<std::pair<std::string, double>> rows = {
         {"", 0},    {"abc", 0},       {"-", 0},   {"3e2", 300},
         {".", 0},   {".25", 0.25},    {"5k", 5},  {"12abc", 12},
@@ -79,18 +80,18 @@ TEST(ReadPlainNumber, ReadsTheLeadingDecimalNumber) {
          {"1E309", "-1E309", "2D400", "1E99999999999999"})
         EXPECT_FALSE(ReadPlainNumber(text, value)) << text;
     EXPECT_FALSE(ReadPlainNumber("1" + zeros + zeros, value));
-}
 
-TEST(RoundToInt16AndToSingle, RoundAndCheckTheRange) {
-    const std::tuple<double, bool, int16_t> rows[] = {
+    // Stored as 16-bit whole numbers, a half to the even neighbour, or in
+    // single precision, each within its range.
+    const std::tuple<double, bool, int16_t> stored[] = {
         {0.5, true, 0},       {1.5, true, 2},         {2.5, true, 2},
         {NAN, false, 0},      {-2.5, true, -2},       {-3.5, true, -4},
         {2.4999, true, 2},    {1e300, false, 0},      {32767.5, false, 0},
         {-32768.6, false, 0}, {32767.4, true, 32767}, {-32768.5, true, -32768}};
-    for (const auto &[value, ok, expected] : rows) {
+    for (const auto &[number, ok, expected] : stored) {
         int16_t out = 777;
-        EXPECT_EQ(RoundToInt16(value, out), ok) << value;
-        EXPECT_EQ(out, ok ? expected : 777) << value;
+        EXPECT_EQ(RoundToInt16(number, out), ok) << number;
+        EXPECT_EQ(out, ok ? expected : 777) << number;
     }
     // Single precision: a value rounding down to the largest float, one
     // rounding beyond, and one too small that becomes 0.
@@ -101,9 +102,10 @@ TEST(RoundToInt16AndToSingle, RoundAndCheckTheRange) {
     EXPECT_TRUE(ToSingle(1e-50, out) && out == 0.0f);
 }
 
-// Digits, "." or "," as point, sign, exponent, one suffix letter, nothing else;
-// sixteen digits, sign and point at most; held to +-1e10, overflow +1e10.
-TEST(ParseNumberText, ReadsForgivingEngineeringNotation) {
+// Typed numbers: digits, "." or "," as point, sign, exponent, one suffix
+// letter, nothing else; sixteen digits, sign and point at most; held to
+// +-1e10, overflow +1e10.
+TEST(UserNumberText, ReadInEngineeringNotationAndShownShort) {
     std::vector<std::pair<std::string, float>> rows = {
         {"", 0},        {"5 kW", 5000},    {"-0", 0},      {"1e5k", 1e5f},
         {"k5", 5},      {"1.19k", 1190},   {"+5", 5},      {"1,19K", 1190},
@@ -127,11 +129,10 @@ TEST(ParseNumberText, ReadsForgivingEngineeringNotation) {
         EXPECT_EQ(ParseNumberText(text), expected) << text;
     }
     EXPECT_FALSE(std::signbit(ParseNumberText("-0")));
-}
 
-TEST(FormatNumberTextAndShortestText, ShowNumbersAsShortText) {
-    // A true half goes away from zero; 0.000015 is 1.4999999e-5 in single.
-    const std::pair<double, const char *> rows[] = {
+    // Shown as short text: a true half goes away from zero; 0.000015 is
+    // 1.4999999e-5 in single.
+    const std::pair<double, const char *> shown[] = {
         {0, "0"},         {1234.5, "1235"},     {0.123456, ".12346"},
         {0.25, ".25"},    {-0.000009, "0"},     {0.000015, ".00001"},
         {1e10, "10G"},    {1500000, "1.5M"},    {-84.3167, "-84.317"},
@@ -140,8 +141,8 @@ TEST(FormatNumberTextAndShortestText, ShowNumbersAsShortText) {
         {0.000009, "0"},  {36.0234, "36.023"},  {2500000000.0, "2.5G"},
         {-0.25, "-0.25"}, {100.125, "100.13"},  {1.23456789, "1.2346"},
         {1234.4, "1234"}, {999999999, "1000M"}, {12.3456789, "12.346"}};
-    for (const auto &[value, text] : rows) {
-        EXPECT_EQ(FormatNumberText(value), text) << value;
+    for (const auto &[number, text] : shown) {
+        EXPECT_EQ(FormatNumberText(number), text) << number;
     }
     // The shortest text reading back to the same float, never in E notation.
     EXPECT_EQ(ShortestText(32.78f), "32.78");
@@ -234,7 +235,7 @@ TEST_F(TextFileTest, LineEndsLongLinesAndNul) {
 
 // Names are matched without regard to case, in the working directory when
 // none is given; only regular files, or links to them, are data files.
-TEST_F(TextFileTest, ResolveFileNoCase) {
+TEST_F(TextFileTest, OpenByNameInAnyCaseReopenAndClose) {
     Write("1340.DAT", "x");
     Write("Tavik.lst", "x");
     Write("d/St.Dat", "x");
@@ -259,12 +260,10 @@ TEST_F(TextFileTest, ResolveFileNoCase) {
     fs::current_path(before);
     EXPECT_EQ(ResolveFileNoCase(dir_.string(), "1340.dat"),
               dir_.string() + "/1340.DAT");
-}
 
-// A failed open leaves nothing to read; a directory opens here but cannot
-// be read: a failure, not an empty file. Opening again starts afresh, and
-// the caller's storage is reused.
-TEST_F(TextFileTest, OpenReopenAndClose) {
+    // A failed open leaves nothing to read; a directory opens here but
+    // cannot be read: a failure, not an empty file. Opening again starts
+    // afresh, and the caller's storage is reused.
     TextFileReader reader;
     std::string line;
     EXPECT_FALSE(reader.Open((dir_ / "absent.txt").string()));
@@ -291,25 +290,26 @@ constexpr double kDpr = 57.29578f; // the program's degrees per radian
 // Against an independent reference, the haversine distance and the atan2
 // form of the initial course: from Oak Ridge 1 to 1000 km north, south, east
 // and west, then across the region.
-TEST(GreatCircle, MatchesTheHaversineReference) {
-    // Name, then latitude and longitude (WEST positive) of origin and target.
-    std::vector<std::tuple<std::string, float, float, float, float>> rows = {
-        {"Anchorage to Miami", 61.22f, 149.9f, 25.77f, 80.19f},
-        {"across the date line", 51.88f, -176.6f, 52.0f, 179.0f},
-        {"southern hemisphere", -33.9f, 70.6f, -23.5f, 46.6f},
-        {"to the north pole", 36, 84.32f, 90, 0}};
+TEST(GreatCircleAndMapPosition, MatchTheHaversineReference) {
+    // Latitude and longitude (WEST positive) of origin and target: Anchorage
+    // to Miami, across the date line, in the southern hemisphere, to the
+    // north pole, then around Oak Ridge.
+    std::vector<std::tuple<float, float, float, float>> arcs = {
+        {61.22f, 149.9f, 25.77f, 80.19f},
+        {51.88f, -176.6f, 52.0f, 179.0f},
+        {-33.9f, 70.6f, -23.5f, 46.6f},
+        {36, 84.32f, 90, 0}};
     for (const double km : {1.0, 10.0, 100.0, 1000.0}) {
         const auto dLat = static_cast<float>(km / kKmPerDegree);
         const auto dLon =
             static_cast<float>(km / (kKmPerDegree * std::cos(36 / kDpr)));
-        const std::string at = " " + std::to_string(km);
-        rows.push_back({"north" + at, 36, 84.32f, 36 + dLat, 84.32f});
-        rows.push_back({"south" + at, 36, 84.32f, 36 - dLat, 84.32f});
-        rows.push_back({"east" + at, 36, 84.32f, 36, 84.32f - dLon});
-        rows.push_back({"west" + at, 36, 84.32f, 36, 84.32f + dLon});
+        arcs.push_back({36, 84.32f, 36 + dLat, 84.32f});
+        arcs.push_back({36, 84.32f, 36 - dLat, 84.32f});
+        arcs.push_back({36, 84.32f, 36, 84.32f - dLon});
+        arcs.push_back({36, 84.32f, 36, 84.32f + dLon});
     }
-    for (const auto &[name, lat1, lon1West, lat2, lon2West] : rows) {
-        SCOPED_TRACE(name);
+    for (const auto &[lat1, lon1West, lat2, lon2West] : arcs) {
+        SCOPED_TRACE(std::to_string(lat2) + " " + std::to_string(lon2West));
         const double p1 = lat1 / kDpr, p2 = lat2 / kDpr;
         const double c1 = std::cos(p1), c2 = std::cos(p2);
         const double dl = (lon1West - lon2West) / kDpr;
@@ -335,11 +335,10 @@ TEST(GreatCircle, MatchesTheHaversineReference) {
     // millionths rounds to 360 in single precision, and that is north, 0.
     const float west = std::nextafter(84.32f, 90.0f);
     EXPECT_EQ(GreatCircle(36, 84.32f, -west, 60).bearingDeg, 0.0f);
-}
 
-// Home (Oak Ridge) at the centre (6000, 4500); one km is scale / 75 units;
-// each coordinate held to +-30000. Expected places from the reference above.
-TEST(MapPosition, PlacesAroundHomeAtScale) {
+    // On the map home (Oak Ridge) is the centre (6000, 4500); one km is
+    // scale / 75 units; each coordinate held to +-30000. Expected places
+    // from the reference above.
     const float d1 = static_cast<float>(1 / kKmPerDegree);
     // Name, latitude, longitude (WEST positive), scale, expected x and y.
     const std::tuple<const char *, float, float, float, float, float> rows[] = {

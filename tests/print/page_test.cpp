@@ -1,73 +1,51 @@
 // The printed page drawn on a RecordingSurface from small data files in a
-// fresh temporary directory, checked as the renderer's trace lines.
+// fresh temporary directory, checked as the renderer's trace lines (to the
+// hundredth).
 
-#include "map/recording_surface.h"
 #include "print/page.h"
+#include "tests/map/map_test_support.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <tuple>
-#include <vector>
 
 namespace tavik {
 namespace {
 
-using Lines = std::vector<std::string>;
-
 // Home in Dallas at the start-up scale, channel 1340.
 struct PageFixture {
-    std::string dir = std::filesystem::temp_directory_path() / "tavik-XXXXXX";
+    TempDir dir;
     SessionSettings settings{1340, "Dallas TX", 32.78f, 96.8f, 0.2f, 1000, {}};
     RecordingSurface surface;
     OutlinePen pen;
-    MapContext page{settings, surface, surface, pen, ""};
+    MapContext page{settings, surface, surface, pen, dir.path};
 
-    PageFixture() {
-        EXPECT_NE(mkdtemp(dir.data()), nullptr);
-        page.dataDir = dir;
-    }
-    ~PageFixture() {
-        std::error_code ec;
-        std::filesystem::remove_all(dir, ec);
-    }
-    void Write(const std::string &name, const Lines &lines) {
-        std::ofstream out(dir + "/" + name, std::ios::binary);
-        for (const std::string &line : lines)
-            out << line << "\r\n";
-    }
     // The channel file, named in capitals (the page asks for "1340.dat"),
     // with stations (call sign, hours, lat, lon WEST) of one tower each.
     using Station = std::tuple<std::string, std::string, float, float>;
     void WriteChannel(const std::vector<Station> &stations) {
-        Lines lines;
+        Texts lines;
         for (const auto &[call, hours, lat, lon] : stations) {
             lines.push_back(call + ",USA,TX,X,L," + hours + "," +
                             std::to_string(lat) + "," + std::to_string(lon) +
                             ",1,0,1");
             lines.push_back("0,1,0,0,0,0");
         }
-        Write("1340.DAT", lines);
+        dir.Write("1340.DAT", lines);
     }
     // Both outline files, and KAAA on home.
     void WriteFiles() {
-        Write("REGION2.dat", {"-100 -100", "33 263", "33.2 263.2", "-2000"});
-        Write("STATES.dat", {"-100 -100", "32 263", "32.2 263.2"});
+        dir.Write("REGION2.dat",
+                  {"-100 -100", "33 263", "33.2 263.2", "-2000"});
+        dir.Write("STATES.dat", {"-100 -100", "32 263", "32.2 263.2"});
         WriteChannel({{"KAAA", "U", 32.78f, 96.8f}});
     }
-    Lines Trace() const {
-        Lines out;
-        for (const DrawOp &op : surface.ops)
-            out.push_back(TraceLine(op));
-        return out;
-    }
+    Texts Trace() const { return tavik::Trace(surface.ops); }
     // The lines that begin with `prefix`.
-    Lines With(const std::string &prefix) const {
-        Lines out;
+    Texts With(const std::string &prefix) const {
+        Texts out;
         for (const std::string &line : Trace())
             if (line.rfind(prefix, 0) == 0)
                 out.push_back(line);
@@ -76,7 +54,7 @@ struct PageFixture {
 };
 
 // Every line of a trace, each ended by a newline.
-std::string Joined(const Lines &trace) {
+std::string Joined(const Texts &trace) {
     std::string out;
     for (const std::string &line : trace)
         out += line + "\n";
@@ -85,8 +63,8 @@ std::string Joined(const Lines &trace) {
 
 // The legend's lines as "Y text", each text printed after a white dot at
 // x = 500, with the colour set between them: "8400 0x000099 Unlimited".
-Lines Legend(const Lines &trace) {
-    Lines out;
+Texts Legend(const Texts &trace) {
+    Texts out;
     std::string at;
     for (const std::string &line : trace) {
         if (line.rfind("PSet 500 ", 0) == 0)
@@ -109,18 +87,18 @@ TEST(Page, LayersInOrderWithThePagesPensAndColours) {
     f.WriteFiles();
     f.pen = {0, 123, 456}; // the map window's pen, as its last layer left it
     DrawPrintedPage(f.page);
-    const Lines trace = f.Trace();
-    Lines drawn; // up to the legend's text, but the pattern's points
+    const Texts trace = f.Trace();
+    Texts drawn; // up to the legend's text, but the pattern's points
     for (auto at = trace.begin(); at->rfind("PSet 500 ", 0) != 0; ++at)
         if (at->rfind("LineTo ", 0) != 0)
             drawn.push_back(*at);
     EXPECT_EQ(Joined(drawn),
               "SetFontSize 8\nSetDrawWidth 8\n"
-              "Line 6750.773 5172.8716 6750.773 5172.8716 0xFFFFFF\n"
-              "Line 6750.773 5172.8716 7000.019 4875.933 0x000000\n"
+              "Line 6750.77 5172.87 6750.77 5172.87 0xFFFFFF\n"
+              "Line 6750.77 5172.87 7000.02 4875.93 0x000000\n"
               "SetDrawWidth 1\nSetDrawWidth 1\n"
-              "Line 6747.979 6658.738 6747.979 6658.738 0xFFFFFF\n"
-              "Line 6747.979 6658.738 7000.019 6361.8 0x000000\n"
+              "Line 6747.98 6658.74 6747.98 6658.74 0xFFFFFF\n"
+              "Line 6747.98 6658.74 7000.02 6361.8 0x000000\n"
               "Circle 7000 5500 50 0x0000FF\n"
               "Line 6950 5500 7050 5500 0x0000FF\n"
               "Line 7000 5450 7000 5550 0x0000FF\n"
@@ -132,7 +110,7 @@ TEST(Page, LayersInOrderWithThePagesPensAndColours) {
               "FilledBox 200 8400 2100 10500 0xFFFFFF\n"
               "FilledBox 200 10500 4200 11000 0xFFFFFF\n");
     EXPECT_EQ(Legend(trace),
-              (Lines{"8400 0x000099 Unlimited", "8700 0x119911 Daytime",
+              (Texts{"8400 0x000099 Unlimited", "8700 0x119911 Daytime",
                      "9000 0xCCCC11 Critical", "9300 0x000000 Nighttime",
                      "9600 Channel: 1340 kHz", "10200 Licensed & CPs",
                      "10500 Home lat: 32.78  Home lon: 96.8",
@@ -189,9 +167,9 @@ TEST(Page, StationsAndLegendByModeAndPlace) {
             calls += line.substr(10) + " ";
         EXPECT_EQ(calls, row.calls);
         EXPECT_EQ(f.With("LineTo ").size(), 360u * row.patterns);
-        const Lines legend = Legend(f.Trace());
+        const Texts legend = Legend(f.Trace());
         ASSERT_GT(legend.size(), 5u);
-        EXPECT_EQ(Joined(Lines(legend.begin() + 4, legend.end() - 1)),
+        EXPECT_EQ(Joined(Texts(legend.begin() + 4, legend.end() - 1)),
                   row.legend);
     }
 }
@@ -199,7 +177,7 @@ TEST(Page, StationsAndLegendByModeAndPlace) {
 // What the page drew, as the names of its parts in order, each named again
 // only after another, messages as "<text>". The states are drawn when the
 // home mark is.
-std::string Parts(const Lines &trace) {
+std::string Parts(const Texts &trace) {
     const std::pair<const char *, const char *> names[] = {
         {"SetFontSize", "font"},  {"SetDrawWidth 8", "region"},
         {"Circle", "home"},       {"LineTo", "pattern"},
@@ -241,7 +219,7 @@ TEST(Page, FailuresAreReportedAndThePageGoesOn) {
         f.settings.channelKHz = row.channel;
         f.WriteFiles();
         if (*row.removed)
-            std::filesystem::remove(f.dir + "/" + row.removed);
+            std::filesystem::remove(f.dir.path + "/" + row.removed);
         DrawPrintedPage(f.page);
         EXPECT_EQ(Parts(f.Trace()), row.parts) << row.removed;
         EXPECT_EQ(f.surface.state.drawWidth, 1) << row.removed;

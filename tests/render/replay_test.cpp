@@ -1,21 +1,12 @@
 // Replaying recorded operations, and a kept picture trimmed to its last Cls.
 
 #include "map/kept_picture.h"
-
-#include <gtest/gtest.h>
+#include "tests/map/map_test_support.h"
 
 #include <string>
-#include <vector>
 
 namespace tavik {
 namespace {
-
-std::vector<std::string> Trace(const std::vector<DrawOp> &ops) {
-    std::vector<std::string> lines;
-    for (const DrawOp &op : ops)
-        lines.push_back(TraceLine(op));
-    return lines;
-}
 
 // Every kind of operation, a message and two Cls.
 void DrawEveryKind(RecordingSurface &source) {
@@ -49,15 +40,14 @@ TEST(ReplayTest, OperationsArriveAndKeepingForgetsWhatTheLastClsHides) {
     EXPECT_EQ(Trace(target.ops), Trace(expected));
 
     EXPECT_EQ(picture.Keep(), 10u);
-    EXPECT_EQ(picture.Begin(), 10u);
     EXPECT_EQ(picture.Keep(), 0u); // already trimmed: nothing to forget
 
     // From a forgotten index the whole picture plays from the state the
     // forgotten operations left; from a kept one only what follows it.
-    const std::vector<std::string> whole{
-        "SetForeColor 0x123456", "SetFontSize 8",   "SetDrawWidth 3", "Cls",
-        "SetFontSize 10",        "PrintText a\\\\b"};
-    const std::pair<std::size_t, std::vector<std::string>> rows[] = {
+    const Texts whole{"SetForeColor 0x123456", "SetFontSize 8",
+                      "SetDrawWidth 3",        "Cls",
+                      "SetFontSize 10",        "PrintText a\\\\b"};
+    const std::pair<std::size_t, Texts> rows[] = {
         {0, whole}, {4, whole}, {12, {"PrintText a\\\\b"}}};
     for (const auto &[from, lines] : rows) {
         RecordingSurface replayed;
@@ -105,7 +95,7 @@ TEST(ReplayTest, StepsPastTheLimitAreFoldedAndRedrawnForTheWholePicture) {
     picture.Surface().Cls();
     picture.Keep();
     EXPECT_EQ(picture.Folded(), 0u);
-    EXPECT_EQ(Trace(picture.Ops()), std::vector<std::string>{"Cls"});
+    EXPECT_EQ(Trace(picture.Ops()), Texts{"Cls"});
 }
 
 } // namespace

@@ -1,48 +1,28 @@
 // The outline viewer's picture, readout and click, on a recording surface.
 
-#include "map/recording_surface.h"
+#include "tests/map/map_test_support.h"
 #include "viewer/outline_view.h"
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <tuple>
-#include <vector>
 
 namespace tavik {
 namespace {
 
-namespace fs = std::filesystem;
-using Lines = std::vector<std::string>;
-
-Lines Trace(const RecordingSurface &surface) {
-    Lines lines;
-    for (const DrawOp &op : surface.ops)
-        lines.push_back(TraceLine(op));
-    return lines;
-}
-
 // A pen width, 91 + 8 meridians and 51 + 4 parallels, each run checked at
 // its ends; then the files.
 TEST(OutlineView, GridThenBothFilesInBlueWithThePenKeptBetweenThem) {
-    const fs::path dir = fs::temp_directory_path() /
-                         ("tavik-viewer-" + std::to_string(::getpid()));
-    fs::create_directories(dir);
+    TempDir dir;
     RecordingSurface bare; // no files: the grid and the pen widths, silently
-    DrawOutlineView(bare, dir.string());
-    EXPECT_EQ(Trace(bare).size(), 1 + 91 + 8 + 51 + 4 + 2u);
+    DrawOutlineView(bare, dir.path);
+    EXPECT_EQ(bare.ops.size(), 1 + 91 + 8 + 51 + 4 + 2u);
     // Names in the bundled upper case: the viewer asks for "Region2.dat".
-    std::ofstream(dir / "REGION2.dat", std::ios::binary)
-        << "-100 -100\r\n36.0 275.5\r\n> marker line\r\n0 -100\r\n"
-           "36.0 -84.5\r\n\r\n-2000\r\n40 260\r\n";
-    std::ofstream(dir / "STATES.dat", std::ios::binary)
-        << "  30 250  \r\n-100 -100\r\n31 251\r\n";
+    dir.Write("REGION2.dat", {"-100 -100", "36.0 275.5", "> marker line",
+                              "0 -100", "36.0 -84.5", "", "-2000", "40 260"});
+    dir.Write("STATES.dat", {"  30 250  ", "-100 -100", "31 251"});
     RecordingSurface surface;
-    DrawOutlineView(surface, dir.string());
-    fs::remove_all(dir);
-    const Lines trace = Trace(surface);
+    DrawOutlineView(surface, dir.path);
+    const Texts trace = Trace(surface.ops);
     ASSERT_EQ(trace.size(), 155u + 6);
     const std::pair<std::size_t, const char *> grid[] = {
         {0, "SetDrawWidth 1"},
@@ -59,8 +39,8 @@ TEST(OutlineView, GridThenBothFilesInBlueWithThePenKeptBetweenThem) {
     // The marker and the latitude-0 line are skipped; a west longitude
     // written negative lands far off and is joined all the same; -2000 ends
     // the file. States.dat begins with the pen still down.
-    EXPECT_EQ(Lines(trace.begin() + 155, trace.end()),
-              (Lines{"SetDrawWidth 2", "Line 7780 4300 7780 4300 0xFF0000",
+    EXPECT_EQ(Texts(trace.begin() + 155, trace.end()),
+              (Texts{"SetDrawWidth 2", "Line 7780 4300 7780 4300 0xFF0000",
                      "LineTo -49820 4300 0xFF0000", "SetDrawWidth 1",
                      "LineTo 3700 5500 0xFF0000",
                      "Line 3860 5300 3860 5300 0xFF0000"}));
@@ -97,8 +77,8 @@ TEST(OutlineView, ReadoutAndClickUnderTheMouse) {
         RecordingSurface surface;
         ShowMousePosition(surface, row.x, row.y, s);
         EXPECT_EQ(
-            Trace(surface),
-            (Lines{"FilledBox 1 7600 12000 7999 0xEFEFEF",
+            Trace(surface.ops),
+            (Texts{"FilledBox 1 7600 12000 7999 0xEFEFEF",
                    "PSet 300 7700 0xEFEFEF",
                    std::string("PrintText Mouse latitude: ") + row.lat,
                    "PSet 2310 7700 0xEFEFEF",
