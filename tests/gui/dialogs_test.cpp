@@ -49,8 +49,10 @@ TEST(GetChannelDialogTest, ButtonsWidenClampOrStepTheChannel) {
                 {1080, " 1080", "1190 kHz", "cmdExit", 1700, over},
                 {1190, " 1190", "600", "cmdUpOne", 1200, none},
                 {1190, " 1190", "600", "cmdDownOne", 1180, none},
-                {1705, " 1705", nullptr, "cmdUpOne", 1700, none},
-                {525, " 525", nullptr, "cmdDownOne", 530, none},
+                {1700, " 1700", nullptr, "cmdUpOne", 1700, none},
+                {530, " 530", nullptr, "cmdDownOne", 530, none},
+                {1705, " 1705", nullptr, "cmdExit", 1700, over},
+                {525, " 525", nullptr, "cmdExit", 530, under},
                 {520, "530", nullptr, "cmdExit", 530, none},
                 {1710, "530", nullptr, "cmdExit", 530, none}};
     for (const auto &row : rows) {
@@ -107,7 +109,6 @@ TEST(GetOptionsDialogTest, ButtonsShowTheSettingsUnitAtOnceRestAtReturn) {
     EXPECT_EQ(values(), (std::vector<int>{0, 0, 1, 0, 0, 1, 1}));
 }
 
-// The version, both pictures, and the maker's address that a click opens.
 TEST(AboutDialogTest, ShowsVersionAndPicturesAndOpensTheMakersPage) {
     std::vector<QUrl> opened;
     AboutDialog dialog([&](const QUrl &url) { opened.push_back(url); },

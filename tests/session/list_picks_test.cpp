@@ -101,7 +101,6 @@ TEST(ListPicks, DistanceAndBearingCutToTenthsAndTheInstruction) {
     EXPECT_FALSE(MeasureDistance(s, "", "90"));
     EXPECT_FALSE(MeasureDistance(s, "31", ""));
 
-    // The instruction over the lists, from home's name or place.
     const std::tuple<const char *, float, float, const char *> homes[] = {
         {"  Knoxville TN ", 36, 84, "Get distance from Knoxville TN to:"},
         {" KOA ", 36, 84, ""},

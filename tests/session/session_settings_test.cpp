@@ -181,8 +181,7 @@ TEST_F(SessionFileTest, ReadsValueLinesByPosition) {
     EXPECT_EQ(Read(kEarlier), "530" + earlier.substr(3) + kUnsaved);
 }
 
-// Not a number goes to the lower limits, never passed on.
-TEST(HoldToMapRanges, KeepsTheMapDrawableAfterAnEarlyEndedFile) {
+TEST(HoldToMapRanges, HoldsScaleAndPatternSizeAndNotANumberToTheLowerLimit) {
     S s{0, "", 0, 0, 3, 20000, {}};
     HoldToMapRanges(s);
     EXPECT_EQ(Show(s), Show({0, "", 0, 0, 2, 10000, {}}));
