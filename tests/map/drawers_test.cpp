@@ -1,6 +1,5 @@
-// The shared drawers in the variants the other pictures state: the map's
-// outline reading rules, placements with a page window, and a mark with a
-// box.
+// The shared drawers as the pictures use them: the map's outline reading
+// rules, the outline pen, the page window and the page's station mark.
 
 #include "core/placement.h"
 #include "map/outline_drawing.h"

@@ -185,7 +185,6 @@ TEST(Layers, GridParallelsThenMeridians) {
     DrawCompass(f.map);
     const Ops &ops = f.ops();
     ASSERT_EQ(ops.size(), 2u * 9 * 14);
-    EXPECT_EQ(Count(ops, OpKind::Line), 9u + 14u);
     const MapPoint a = At(f, 15, 60), c = At(f, 55, 125);
     ASSERT_GT(a.x, 30000.0f);
     EXPECT_EQ((Texts{Rounded(ops[0]), Rounded(ops[126]), Rounded(ops[251])}),

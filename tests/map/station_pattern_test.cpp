@@ -11,26 +11,22 @@ constexpr Color kBlue = 0xFF4444; // (68, 68, 255) RGB
 constexpr std::size_t kPattern = 38, kEnlarged = 38 + 181,
                       kMargins = 38 + 181 + 361;
 
-// The display's operations for a station's towers.
-Ops Display(std::vector<Tower> towers, float power, const char *hours) {
-    StationRecord r;
-    r.Power = power;
-    r.Towers = static_cast<int16_t>(towers.size());
-    for (std::size_t i = 0; i < towers.size(); ++i)
-        r.Tower[i + 1] = towers[i];
-    PatternTable table{};
-    EXPECT_TRUE(CSweepHorizontal(r, table));
+// The display's operations for the field `e` of each degree.
+Ops Display(float (*e)(int degrees), const char *hours) {
+    PatternTable table;
+    for (int a = 0; a <= 360; ++a)
+        table[a] = e(a);
     RecordingSurface surface;
     EXPECT_TRUE(DrawStationPatternDisplay(surface, &table, hours));
     return surface.ops;
 }
 
-// One tower: a circle 1985 round from north clockwise in the colour of its
-// hours; the enlargement, 10000 round, lies outside the square: all white.
-// The margins are blanked, and every 30 degrees a label 2400 out is moved
-// left 45 units a character of the signed number.
+// One field all round: a circle 1985 round from north clockwise in the colour
+// of its hours; the enlargement, 10000 round, lies outside the square: all
+// white. The margins are blanked, and every 30 degrees a label 2400 out is
+// moved left 45 units a character of the signed number.
 TEST(StationPatternDisplay, OneTowerIsACircleOf1985WithMarginsAndLabels) {
-    const Ops ops = Display({{"0", 1, 0, 0, 0, 0}}, 50, "D");
+    const Ops ops = Display([](int) { return 2.06f; }, "D");
     ASSERT_EQ(ops.size(), kMargins + 4 + 1 + 12 * 3 + 1);
     EXPECT_EQ(
         (Texts{Rounded(ops[kPattern]), Rounded(ops[kPattern + 45]),
@@ -48,12 +44,13 @@ TEST(StationPatternDisplay, OneTowerIsACircleOf1985WithMarginsAndLabels) {
     EXPECT_EQ(Trace(ops, ops.size() - 1), Texts{"SetForeColor 0x000000"});
 }
 
-// Two towers a quarter wave apart, the second lagging 90 degrees: the
-// pattern's largest extent, to the north, is drawn 1985 out. Its
-// enlargement is blue inside the square and white where it leaves it.
+// A cardioid, its null to the south: its largest extent, to the north, is
+// drawn 1985 out. The enlargement is blue inside the square and white where
+// it leaves it.
 TEST(StationPatternDisplay, CardioidReachesNorthItsEnlargementLeavesTheSquare) {
-    const Ops ops =
-        Display({{"0", 1, 0, 0, 0, 0}, {"0", 1, 0, -90, 90, 0}}, 5, "X");
+    const Ops ops = Display(
+        [](int a) { return 1 + std::cos(static_cast<float>(a) / 57.29578f); },
+        "X");
     EXPECT_EQ(Trace(ops, kPattern, 1),
               Texts{"Line 6000 4515 6000 4515 0x0000AA"});
     int blue = 0;
