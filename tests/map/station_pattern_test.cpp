@@ -25,7 +25,7 @@ Ops Display(float (*e)(int degrees), const char *hours) {
 // of its hours; the enlargement, 10000 round, lies outside the square: all
 // white. The margins are blanked, and every 30 degrees a label 2400 out is
 // moved left 45 units a character of the signed number.
-TEST(StationPatternDisplay, OneTowerIsACircleOf1985WithMarginsAndLabels) {
+TEST(StationPatternDisplay, AnEvenFieldIsACircleOf1985WithMarginsAndLabels) {
     const Ops ops = Display([](int) { return 2.06f; }, "D");
     ASSERT_EQ(ops.size(), kMargins + 4 + 1 + 12 * 3 + 1);
     EXPECT_EQ(
