@@ -18,8 +18,6 @@
 namespace tavik {
 namespace {
 
-const QColor kRedPx(255, 0, 0);
-
 // Performs `script` on `s`: operations split by ';', named as in the
 // renderer's trace, numbers as strtof reads them, colour last or red.
 // "Zigzag n y" is n LineTo from (1000, y), back left 100 lower every 100.
@@ -60,24 +58,25 @@ void Draw(DrawingSurface &s, const std::string &script) {
 }
 
 // `script` after a Cls on a fresh image; one pixel is 15 units at 800 x 600.
-QImage Drawn(const std::string &script, int w = 800, int h = 600) {
+QImage Drawn(const std::string &script, int w = 800, int h = 600,
+             Color background = kWhite) {
     QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::black);
-    Draw(*std::make_unique<QtSurface>(image), "Cls;" + script); // and End
+    Draw(*std::make_unique<QtSurface>(image, QSizeF(12000, 9000), background),
+         "Cls;" + script); // and End
     return image;
 }
 // Pixel row 300 from column 100 to 700 (15 * n + 7.5 is pixel n's middle).
 const std::string kMidLine = ";Line 1507.5 4507.5 10507.5 4507.5";
 
-bool IsWhite(QRgb p) { return (p & 0xFFFFFF) == 0xFFFFFF; }
-// The marked (not white) pixels of `image`: their number, the box around
-// them and the colour at its centre, as "601 in 601x1+100+300 #ff0000".
-QString Ink(const QImage &image) {
+// The pixels of `image` not in `paper`: their number, the box around them
+// and the colour at its centre, as "601 in 601x1+100+300 #ff0000".
+QString Ink(const QImage &image, QColor paper = Qt::white) {
     int marked = 0;
     QRect box;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            if (!IsWhite(image.pixel(x, y))) {
+            if (image.pixelColor(x, y) != paper) {
                 ++marked;
                 box |= QRect(x, y, 1, 1);
             }
@@ -86,27 +85,17 @@ QString Ink(const QImage &image) {
            image.pixelColor(box.center()).name();
 }
 
-TEST(QtSurface, MapSpaceIsScaledUniformlyFromTheTopLeftAndClsFillsAll) {
-    QImage image(1300, 900, QImage::Format_ARGB32_Premultiplied);
-    QtSurface s(image, QSizeF(12000, 9000), 0xFFF0E0);
-    Draw(s, "PSet 100 100;Cls");
-    EXPECT_EQ(QPointF(s.CurrentX(), s.CurrentY()), QPointF(0, 0));
-    Draw(s, "FilledBox 0 0 6000 9000");
-    s.End();
-    for (QPoint p : {QPoint(0, 0), QPoint(599, 899)})
-        EXPECT_EQ(image.pixelColor(p), kRedPx);
-    for (QPoint p : {QPoint(600, 0), QPoint(1250, 450), QPoint(1299, 899)})
-        EXPECT_EQ(image.pixelColor(p), QColor(224, 240, 255));
-}
-
-// A line lands in its BGR colour and width (the wide pen's round caps add a
-// column at each end), whatever was drawn far outside, which is clipped
-// away; a point marks one pixel, white on white none.
+// The map space is scaled uniformly from the top left, and Cls paints the
+// whole device in the background colour. A line lands in its BGR colour and
+// width (the wide pen's caps add a column at each end), whatever was drawn
+// far outside, which is clipped away; a point marks one pixel, white on
+// white none.
 TEST(QtSurface, LinesAndPointsLandInTheirColourWhateverWasDrawnFarOutside) {
+    EXPECT_EQ(Ink(Drawn("FilledBox 0 0 6000 9000", 1300, 900, 0xFFF0E0),
+                  QColor(224, 240, 255)),
+              "540000 in 600x900+0+0 #ff0000");
     const QString line = "601 in 601x1+100+300 ";
     std::vector<std::pair<std::string, QString>> rows = {
-        {kMidLine + " 0x0000FF", line + "#ff0000"},
-        {kMidLine + " 0xFF0000", line + "#0000ff"},
         {kMidLine + " 0xCC8888", line + "#8888cc"},
         {"SetDrawWidth 3" + kMidLine, "1809 in 603x3+99+299 #ff0000"},
         {"PSet 3007.5 2257.5", "1 in 1x1+200+150 #ff0000"},
@@ -140,14 +129,10 @@ TEST(QtSurface, TextStartsAtTheCurrentPointInTheForeColour) {
     bool darkest = false;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
-            const QRgb p = image.pixel(x, y);
-            if (IsWhite(p))
+            if (image.pixelColor(x, y) == Qt::white)
                 continue;
             inked |= QRect(x, y, 1, 1);
             darkest |= image.pixelColor(x, y) == QColor(17, 153, 17);
-            // Antialiasing mixes the colour with white, never another hue.
-            ASSERT_GE(qGreen(p), qRed(p)) << x << "," << y;
-            ASSERT_LE(std::abs(qRed(p) - qBlue(p)), 2) << x << "," << y;
         }
     EXPECT_TRUE(darkest) << "some pixel fully in the foreground colour";
     // Ink starts within the side bearing and the leading of (500, 400).
@@ -166,7 +151,8 @@ TEST(QtSurface, CurrentPointAgreesWithTheRecordingSurface) {
     RecordingSurface r;
     EXPECT_FALSE(n.IsActive());
     for (const char *script :
-         {"Cls;Line 1 2 3 4;Circle 1 2 3;FilledBox 1 2 3 4;PrintText x",
+         {"PSet 100 100;Cls",
+          "Line 1 2 3 4;Circle 1 2 3;FilledBox 1 2 3 4;PrintText x",
           "PSet 500 6700 0xFFFFFF;PrintText Unlimited;SetFontSize 8;"
           "PrintText 1340;PrintText"}) {
         for (DrawingSurface *s : std::vector<DrawingSurface *>{&q, &n, &r})
@@ -198,7 +184,6 @@ std::vector<int> Calls(const std::string &script) {
 TEST(QtSurface, ConnectedSegmentsAreBatchedIntoPolylinesOf128Points) {
     const std::string start = "Line 1000 4500 1000 4500;";
     const std::pair<std::vector<int>, std::string> rows[] = {
-        {{100}, start + "Zigzag 100 4500"},
         {{128, 128, 46}, start + "Zigzag 300 4500"},
         {{4}, "Line 100 100 200 100;Line 200 100 200 200;Line 200 200 100 200"},
         {{2, 2}, "Line 100 100 200 100;Line 300 100 400 100"},
