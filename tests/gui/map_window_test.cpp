@@ -60,8 +60,7 @@ class MapWindowTest : public ::testing::Test {
     MapWindowTest() : previousDir_(QDir::currentPath()) {
         QApplication::setQuitOnLastWindowClosed(false);
         QDir::setCurrent(dir_.path());
-        WriteLines("STATES.dat",
-                   {"-100 -100", "33 263", "34 263", "34 264", "-2000"});
+        WriteLines("STATES.dat", {"-100 -100", "33 263", "34 263", "-2000"});
         WriteLines("REGION2.dat", {"-100 -100", "29 265", "30 265", "-2000"});
         WriteLines("1080.DAT",
                    {"KRLD,USA,TX,DALLAS,L,U,32.78,96.82,50,0,1", "0,1,0,0,0,0",
@@ -195,7 +194,8 @@ TEST_F(MapWindowTest, MenuBarWrapsToShowEveryItemAtAnyWidth) {
 // limits and layers the map tests cover. Each row: scale and pattern size;
 // rings, day/night, licensed and grid; then ZoomIn, ZoomOut, Larger and
 // Smaller enabled. An item at its limit goes off, the opposite item brings
-// it back; every press leaves a picture of one Cls.
+// it back; every press leaves a picture of one Cls, which the map painted
+// step by step shows as it shows the whole picture painted again.
 TEST_F(MapWindowTest, ViewAndDisplayItemsRunTheirCommands) {
     QFile::remove("STATES.dat"); // reported; the other layers are drawn
     settings_.scaleFactor = 8000;
@@ -204,6 +204,7 @@ TEST_F(MapWindowTest, ViewAndDisplayItemsRunTheirCommands) {
     EXPECT_EQ(messages_.shown,
               std::vector<std::string>(
                   {"We had a problem plotting the USA data from STATES.dat"}));
+    auto *canvas = Find<PictureCanvas>("mapCanvas");
     const std::pair<const char *, QString> rows[] = {
         {"mnuZoomIn", "10000 0.025 0000 0111"},
         {"mnuSmaller", "10000 0.02 0000 0110"},
@@ -225,7 +226,13 @@ TEST_F(MapWindowTest, ViewAndDisplayItemsRunTheirCommands) {
             now += Enabled(view) ? "1" : "0";
         EXPECT_EQ(now, state);
         EXPECT_TRUE(Redrawn());
+        canvas->repaint();
     }
+    const QImage stepwise = canvas->grab().toImage();
+    canvas->resize(canvas->size() + QSize(40, 30));
+    canvas->repaint();
+    canvas->resize(canvas->size() - QSize(40, 30));
+    EXPECT_EQ(canvas->grab().toImage(), stepwise);
 }
 
 // Home redraws the map; "Use map" there opens the outline viewer, whose
@@ -358,31 +365,6 @@ TEST_F(MapWindowTest, ExitsSaveTheSession) {
                   {"The Tavik last-session file was not written correctly."}));
     EXPECT_TRUE(waits_.empty() && label1Text_.isEmpty() &&
                 !window_->isVisible());
-}
-
-// "Channel" draws over the picture; a hundred of them keep the picture's
-// operations bounded (the older steps folded away), and the whole picture
-// painted again after a resize is the one painted step by step.
-TEST_F(MapWindowTest, ChannelsDrawnOverKeepABoundedPictureThatRepaintsTheSame) {
-    std::vector<std::string> coast{"-100 -100"};
-    for (int i = 0; i < 6000; ++i) // a wavy coast across Texas
-        coast.push_back(std::to_string(31 + (i % 7) * 0.01) + " " +
-                        std::to_string(262 + i * 0.001));
-    WriteLines("REGION2.dat", coast);
-    Open();
-    auto *canvas = Find<PictureCanvas>("mapCanvas");
-    for (int i = 0; i < 100; ++i) {
-        Answer(Find("mnuChannel"), "cmdExit");
-        canvas->repaint(); // step by step, as the user sees it
-    }
-    EXPECT_LE(window_->Drawing().size(), KeptPicture::kFoldLimit + 7000);
-    const QSize size = canvas->size();
-    const QImage stepwise = canvas->grab().toImage();
-    canvas->resize(size + QSize(40, 30));
-    canvas->repaint();
-    canvas->resize(size);
-    EXPECT_EQ(canvas->grab().toImage(), stepwise);
-    EXPECT_TRUE(messages_.shown.empty());
 }
 
 } // namespace

@@ -118,11 +118,29 @@ TEST(QtSurface, LinesAndPointsLandInTheirColourWhateverWasDrawnFarOutside) {
         EXPECT_EQ(Ink(Drawn(script)), ink) << script;
 }
 
-TEST(QtSurface, TextStartsAtTheCurrentPointInTheForeColour) {
+// Text starts at the current point in the fore colour. The current point
+// moves on every surface alike, a null image keeping the state only, so that
+// a trace and a picture agree on where text goes.
+TEST(QtSurface, TextStartsAtTheCurrentPointWhichMovesAsOnTheRecordingSurface) {
+    QImage image(1200, 900, QImage::Format_ARGB32_Premultiplied), none;
+    QtSurface q(image), n(none);
+    RecordingSurface r;
+    EXPECT_FALSE(n.IsActive());
     // 10 units a pixel: 10 points = 200 units = 20 pixels of em.
-    const QImage image =
-        Drawn("SetForeColor 0x119911;PSet 5000 4000 0xFFFFFF;PrintText Daytime",
-              1200, 900);
+    for (const char *script :
+         {"PSet 100 100;Cls",
+          "Line 1 2 3 4;Circle 1 2 3;FilledBox 1 2 3 4;PrintText x",
+          "Cls;SetForeColor 0x119911;PSet 5000 4000 0xFFFFFF;PrintText "
+          "Daytime;SetFontSize 8;PrintText;PrintText"}) {
+        for (DrawingSurface *s : std::vector<DrawingSurface *>{&q, &n, &r})
+            Draw(*s, script);
+        for (QtSurface *s : {&q, &n})
+            EXPECT_EQ(QPointF(s->CurrentX(), s->CurrentY()),
+                      QPointF(r.state.currentX, r.state.currentY))
+                << script;
+    }
+    EXPECT_FLOAT_EQ(r.state.currentY, 4000 + 240 + 192 + 192);
+    q.End();
     QRect inked;
     bool darkest = false;
     for (int y = 0; y < image.height(); ++y)
@@ -139,28 +157,6 @@ TEST(QtSurface, TextStartsAtTheCurrentPointInTheForeColour) {
                 inked.width() < 120)
         << inked.x() << "," << inked.y() << " " << inked.width() << "x"
         << inked.height();
-}
-
-// A null image keeps the state only; the current point moves on every
-// surface alike, so that a trace and a picture agree on where text goes.
-TEST(QtSurface, CurrentPointAgreesWithTheRecordingSurface) {
-    QImage image(800, 600, QImage::Format_ARGB32_Premultiplied), none;
-    QtSurface q(image), n(none);
-    RecordingSurface r;
-    EXPECT_FALSE(n.IsActive());
-    for (const char *script :
-         {"PSet 100 100;Cls",
-          "Line 1 2 3 4;Circle 1 2 3;FilledBox 1 2 3 4;PrintText x",
-          "PSet 500 6700 0xFFFFFF;PrintText Unlimited;SetFontSize 8;"
-          "PrintText 1340;PrintText"}) {
-        for (DrawingSurface *s : std::vector<DrawingSurface *>{&q, &n, &r})
-            Draw(*s, script);
-        for (QtSurface *s : {&q, &n})
-            EXPECT_EQ(QPointF(s->CurrentX(), s->CurrentY()),
-                      QPointF(r.state.currentX, r.state.currentY))
-                << script;
-    }
-    EXPECT_FLOAT_EQ(r.state.currentY, 6700 + 240 + 192 + 192);
 }
 
 // The drawing calls of `script` on a 1200 x 900 SVG: each polyline as its
