@@ -178,7 +178,6 @@ TEST(QtSurface, ConnectedSegmentsAreBatchedIntoPolylinesOf128Points) {
     const std::pair<std::vector<int>, std::string> rows[] = {
         {{128, 128, 46}, start + "Zigzag 300 4500"},
         {{4}, "Line 100 100 200 100;Line 200 100 200 200;Line 200 200 100 200"},
-        {{2, 2}, "Line 100 100 200 100;Line 300 100 400 100"},
         {{10, 11}, start + "Zigzag 10 4500;Zigzag 10 6000 0"},
         {{10, 11}, start + "Zigzag 10 4500;SetDrawWidth 2;Zigzag 10 6000"},
         {{10, 0, 11},
