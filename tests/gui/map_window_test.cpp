@@ -35,8 +35,8 @@ void WriteLines(const QString &path, const std::vector<std::string> &lines) {
         out << line << "\r\n";
 }
 
-// Triggers `item` and answers the modal dialog it shows with `button`,
-// Enter ("Return") or, if null, by closing its frame; returns its title.
+// Triggers `item` and answers its modal dialog with `button`, Enter where
+// the focus is ("Return") or, if null, by closing it; returns its title.
 QString Answer(QAction *item, const char *button) {
     QString title;
     OnNextModal([&](QWidget *dialog) {
@@ -44,7 +44,7 @@ QString Answer(QAction *item, const char *button) {
         if (!button)
             dialog->close();
         else if (std::string(button) == "Return")
-            QTest::keyClick(dialog, Qt::Key_Return);
+            QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
         else
             QTest::mouseClick(dialog->findChild<QPushButton *>(button),
                               Qt::LeftButton);
