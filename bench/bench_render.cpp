@@ -38,21 +38,11 @@ void BM_RenderProcess(benchmark::State &state) {
     const fs::path empty = fs::temp_directory_path() / "tavik-bench-empty";
     fs::create_directories(empty);
     const fs::path output = fs::temp_directory_path() / "tavik-bench.png";
-    tavik::bench::RunSeries measured, floor;
-    for (auto _ : state) {
-        const RunTime full = Render(TAVIK_DATA_DIR, output);
-        const RunTime bare = Render(empty, output);
-        if (full.wallMs < 0 || bare.wallMs < 0) {
-            state.SkipWithError("tavik-render failed");
-            break;
-        }
-        state.SetIterationTime(full.wallMs / 1000);
-        measured.Add(full);
-        floor.Add(bare);
-    }
+    tavik::bench::MeasureBesideFloor(
+        state, [&] { return Render(TAVIK_DATA_DIR, output); },
+        [&] { return Render(empty, output); }, "tavik-render failed");
     fs::remove_all(empty);
     fs::remove(output);
-    tavik::bench::Report(state, measured, floor);
 }
 BENCHMARK(BM_RenderProcess)
     ->Iterations(11)

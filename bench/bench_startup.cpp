@@ -13,21 +13,14 @@ namespace {
 
 void BM_StartToFirstPaint(benchmark::State &state) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    tavik::bench::RunSeries measured, floor;
-    for (auto _ : state) {
-        const tavik::bench::RunTime full =
-            tavik::bench::RunProcess({TAVIK_PROBE}, TAVIK_DATA_DIR);
-        const tavik::bench::RunTime bare =
-            tavik::bench::RunProcess({TAVIK_PROBE, "--bare"}, TAVIK_DATA_DIR);
-        if (full.wallMs < 0 || bare.wallMs < 0) {
-            state.SkipWithError("the program did not start and end");
-            break;
-        }
-        state.SetIterationTime(full.wallMs / 1000);
-        measured.Add(full);
-        floor.Add(bare);
-    }
-    tavik::bench::Report(state, measured, floor);
+    tavik::bench::MeasureBesideFloor(
+        state,
+        [] { return tavik::bench::RunProcess({TAVIK_PROBE}, TAVIK_DATA_DIR); },
+        [] {
+            return tavik::bench::RunProcess({TAVIK_PROBE, "--bare"},
+                                            TAVIK_DATA_DIR);
+        },
+        "the program did not start and end");
 }
 BENCHMARK(BM_StartToFirstPaint)
     ->Iterations(11)

@@ -47,6 +47,15 @@ RunTime RunProcess(const std::vector<std::string> &args, const fs::path &dir) {
 
 namespace {
 
+// The wall and CPU times of a row's runs.
+struct RunSeries {
+    std::vector<double> wall, cpu;
+    void Add(const RunTime &run) {
+        wall.push_back(run.wallMs);
+        cpu.push_back(run.cpuMs);
+    }
+};
+
 double Median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
     return v.empty() ? 0 : v[v.size() / 2];
@@ -63,10 +72,24 @@ void ReportOne(benchmark::State &state, const std::string &prefix,
 
 } // namespace
 
-void Report(benchmark::State &state, const RunSeries &measured,
-            const RunSeries &floor) {
-    ReportOne(state, "", measured.wall, floor.wall);
-    ReportOne(state, "cpu_", measured.cpu, floor.cpu);
+void MeasureBesideFloor(benchmark::State &state,
+                        const std::function<RunTime()> &measured,
+                        const std::function<RunTime()> &floor,
+                        const char *failure) {
+    RunSeries runs, floors;
+    for (auto _ : state) {
+        const RunTime run = measured();
+        const RunTime bottom = floor();
+        if (run.wallMs < 0 || bottom.wallMs < 0) {
+            state.SkipWithError(failure);
+            return;
+        }
+        state.SetIterationTime(run.wallMs / 1000);
+        runs.Add(run);
+        floors.Add(bottom);
+    }
+    ReportOne(state, "", runs.wall, floors.wall);
+    ReportOne(state, "cpu_", runs.cpu, floors.cpu);
 }
 
 } // namespace tavik::bench

@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,18 +21,13 @@ struct RunTime {
 RunTime RunProcess(const std::vector<std::string> &args,
                    const std::filesystem::path &dir);
 
-// The wall and CPU times of a row's runs.
-struct RunSeries {
-    std::vector<double> wall, cpu;
-    void Add(const RunTime &run) {
-        wall.push_back(run.wallMs);
-        cpu.push_back(run.cpuMs);
-    }
-};
-
-// Sets the row's counters median_ms, floor_ms and ratio (median / floor),
-// in wall time and again in CPU time (cpu_ prefix).
-void Report(benchmark::State &state, const RunSeries &measured,
-            const RunSeries &floor);
+// Runs `measured` and then `floor` once an iteration, the iteration's time
+// being the measured run's wall time, and sets the row's counters
+// median_ms, floor_ms and ratio (median / floor), in wall time and again in
+// CPU time (cpu_ prefix). A failed run ends the row with `failure`.
+void MeasureBesideFloor(benchmark::State &state,
+                        const std::function<RunTime()> &measured,
+                        const std::function<RunTime()> &floor,
+                        const char *failure);
 
 } // namespace tavik::bench

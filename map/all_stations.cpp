@@ -22,7 +22,6 @@ bool PlotOneChannel(MapContext &map, ChannelFile &file, int channel,
     if (!file.Open(map.dataDir, name)) {
         return false;
     }
-    const MapView view = map.View();
     const ShowFlags flags = map.settings.show;
     DrawingSurface &surface = map.surface;
     return ForEachStation(file, record, [&](const StationRecord &station) {
@@ -30,7 +29,7 @@ bool PlotOneChannel(MapContext &map, ChannelFile &file, int channel,
             return true;
         }
         const MapPoint p =
-            Place(map.placement, view, station.Latitude, station.Longitude);
+            map.PlaceStation(station.Latitude, station.Longitude);
         if (!std::isfinite(p.x) || !std::isfinite(p.y)) {
             return false;
         }

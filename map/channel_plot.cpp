@@ -3,9 +3,9 @@
 // the legend and the banners of the two display modes.
 
 #include "core/number_text.h"
+#include "map/legend.h"
 #include "map/map_layers.h"
 #include "map/pattern_outline.h"
-#include "map/legend.h"
 #include "map/station_mark.h"
 #include "stations/channel_file.h"
 #include "stations/pattern.h"
@@ -42,7 +42,6 @@ bool PlotStations(MapContext &map, ChannelFile &file, const std::string &name) {
         return false;
     }
     const SessionSettings &s = map.settings;
-    const MapView view = map.View();
     const ShowFlags flags = s.show;
     StationRecord record;
     PatternTable table{};
@@ -52,13 +51,12 @@ bool PlotStations(MapContext &map, ChannelFile &file, const std::string &name) {
             return true;
         }
         const MapPoint p =
-            Place(map.placement, view, station.Latitude, station.Longitude);
+            map.PlaceStation(station.Latitude, station.Longitude);
         if (!std::isfinite(p.x) || !std::isfinite(p.y)) {
             return false;
         }
-        const bool formed = map.patterns
-                                ? map.patterns->Compute(station, table)
-                                : ComputePattern(station, table);
+        const bool formed = map.patterns ? map.patterns->Compute(station, table)
+                                         : ComputePattern(station, table);
         if (!formed) {
             return false;
         }

@@ -9,6 +9,7 @@
 #include "map/drawing_surface.h"
 #include "map/outline_drawing.h"
 #include "map/palette.h"
+#include "map/station_places.h"
 #include "session/session_settings.h"
 #include "stations/pattern_cache.h"
 
@@ -34,10 +35,17 @@ struct MapContext {
     OutlineCache *outlines = nullptr;
     // Station patterns already computed (none: every drawing sweeps them).
     PatternCache *patterns = nullptr;
+    // Stations' places from home found so far (none: worked out each time).
+    StationPlaces *places = nullptr;
 
     MapView View() const {
         return {settings.homeLatitude, settings.homeLongitude,
                 settings.scaleFactor};
+    }
+    // Where a station lies on this picture.
+    MapPoint PlaceStation(float lat, float lonWest) const {
+        return places ? places->Place(placement, View(), lat, lonWest)
+                      : Place(placement, View(), lat, lonWest);
     }
 };
 

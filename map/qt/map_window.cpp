@@ -95,6 +95,7 @@ MapWindow::MapWindow(SessionSettings &settings, const ReferenceLists &lists,
     // The window opens on a fresh surface: the six layers without a Cls.
     map_.outlines = &outlines_;
     map_.patterns = &patterns_;
+    map_.places = &places_;
     Draw([](MapContext &map, ViewMenuState &) { DrawMapLayers(map); });
 }
 
@@ -181,13 +182,14 @@ void MapWindow::Draw(const MapCommand &command) {
     picture_.Keep([=, dir = map_.dataDir, placement = map_.placement,
                    palette = map_.palette,
                    outlines = map_.outlines,
-                   patterns = map_.patterns](DrawingSurface &surface) {
+                   patterns = map_.patterns,
+                   places = map_.places](DrawingSurface &surface) {
         SessionSettings s = settings;
         ViewMenuState m = menu;
         OutlinePen p = pen;
         RecordedMessages shownBefore;
         MapContext again{s, surface, shownBefore, p, dir, placement, palette,
-                         outlines, patterns};
+                         outlines, patterns, places};
         command(again, m);
     });
     canvas_->update();

@@ -121,6 +121,7 @@ class MapWindow : public QMainWindow {
     OutlinePen pen_;
     OutlineCache outlines_; // the outline files as last read
     PatternCache patterns_; // station patterns computed so far
+    StationPlaces places_;  // stations' places from the present home
     MapContext map_;
     ViewMenuState viewMenu_;
     HomeCandidate homeCandidate_; // the home dialog's last clicked line

@@ -1,10 +1,8 @@
 #pragma once
-// Answering the modal dialogs that a command shows: exec() blocks, so the
-// answer is queued before the command runs.
+// Answers to the modal dialog a command shows, queued before exec() blocks.
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QString>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>

@@ -1,11 +1,10 @@
-// The station data window driven through its controls, and opened from the
-// map window's GetData item.
+// The station data window's wiring; its rows, messages and pictures are
+// pinned by the station search and station pattern tests.
 
 #include "dialogs/station_data_dialog.h"
 #include "map/qt/map_window.h"
 #include "modal.h"
 
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -14,8 +13,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <memory>
+#include "tests/session/list_lines.h"
 
 namespace tavik {
 namespace {
@@ -23,107 +21,69 @@ namespace {
 class StationDataDialogTest : public ::testing::Test {
   protected:
     StationDataDialogTest() {
-        Write({"KAAA,USA,TN,MEMPHIS,L,U,35.1,90.0,1,0,1", "0,1,0,0,0,0",
-               "NEW,USA,TN,NASHVILLE,L,U,36.1,86.7,1,0,1", "0,1,0,0,0,0",
-               "WBBB,USA,TN,KNOXVILLE,L,N,35.9,83.9,5,0,2", "0,1,0,0,0,0",
-               "0,1,0,-90,90,0"});
-        settings_.channelKHz = 1340;
+        WriteLines((dir_.path() + "/1340.DAT").toStdString(),
+                   {"KAAA,USA,TN,MEMPHIS,L,U,35.1,90.0,1,0,1", "0,1,0,0,0,0",
+                    "NEW,USA,TN,NASHVILLE,L,U,36.1,86.7,1,0,1", "0,1,0,0,0,0",
+                    "WBBB,USA,TN,KNOXVILLE,L,N,35.9,83.9,5,0,2", "0,1,0,0,0,0",
+                    "0,1,0,-90,90,0"});
     }
-    void Write(const std::vector<std::string> &lines) {
-        std::ofstream out((dir_.path() + "/1340.DAT").toStdString(),
-                          std::ios::binary);
-        for (const std::string &line : lines)
-            out << line << "\r\n";
+    template <typename T = QLabel> T *Find(const char *name) {
+        return dialog_.findChild<T *>(QString::fromLatin1(name));
     }
-    void Open() {
-        dialog_ = std::make_unique<StationDataDialog>(
-            settings_, messages_, nullptr, dir_.path().toStdString());
-        dialog_->show();
-    }
-    template <typename T> T *Find(const char *name) {
-        return dialog_->findChild<T *>(QString::fromLatin1(name));
-    }
-    void Search(const QString &text) {
-        QLineEdit *edit = Find<QLineEdit>("txtGetData");
-        edit->clear();
-        QTest::keyClicks(edit, text);
+    // Searches for `text`; the calls of the rows listed.
+    QStringList Search(const QString &text) {
+        Find<QLineEdit>("txtGetData")->clear();
+        QTest::keyClicks(Find<QLineEdit>("txtGetData"), text);
         QTest::mouseClick(Find<QPushButton>("cmdGetData"), Qt::LeftButton);
-    }
-    QStringList Rows() {
         QStringList rows;
-        QListWidget *list = Find<QListWidget>("lstGetData");
+        const QListWidget *list = Find<QListWidget>("lstGetData");
         for (int i = 0; i < list->count(); ++i)
             rows << list->item(i)->text().left(9).trimmed();
         return rows;
     }
-    void ClickRow(int k) {
-        QListWidget *list = Find<QListWidget>("lstGetData");
-        const QRect r = list->visualItemRect(list->item(k - 1));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
-    }
-    int Count(OpKind kind, Color colour) {
-        int n = 0;
-        for (const DrawOp &op : dialog_->Picture())
-            n += op.kind == kind && op.colour == colour;
-        return n;
-    }
 
     QTemporaryDir dir_;
-    SessionSettings settings_;
+    SessionSettings settings_{1340, "", 0, 0, 0, 0, {}};
     RecordedMessages messages_;
-    std::unique_ptr<StationDataDialog> dialog_;
+    StationDataDialog dialog_{settings_, messages_, nullptr,
+                              dir_.path().toStdString()};
 };
 
+// Row 2 draws WBBB (nighttime); a search without a file keeps the height.
 TEST_F(StationDataDialogTest, SearchListsRowsAndAClickDrawsThatStation) {
     settings_.show.showNew = 1;
-    Open();
-    EXPECT_EQ(dialog_->windowTitle(), "Tavik - Get data");
-    EXPECT_EQ(Find<QLabel>("Label2")->text(),
+    dialog_.show();
+    EXPECT_EQ(Find("Label2")->text(),
               "in the 1340 datafile (examples:  call, city or state)");
-    EXPECT_FALSE(Find<QLabel>("Label4")->isVisible());
-    Search("ville");
-    EXPECT_EQ(Rows(), QStringList({"NEW", "WBBB"}));
-    EXPECT_TRUE(Find<QLabel>("Label4")->isVisible());
-    EXPECT_EQ(dialog_->ListHeight(), 2 * 195 + 200);
-    EXPECT_FALSE(Find<QLabel>("Label5")->isVisible());
+    EXPECT_FALSE(Find("Label4")->isVisible());
+    EXPECT_TRUE(Search("zzz").isEmpty());
+    EXPECT_EQ(dialog_.ListHeight(), 200);
+    EXPECT_EQ(Search("ville"), QStringList({"NEW", "WBBB"}));
+    EXPECT_TRUE(Find("Label4")->isVisible());
+    EXPECT_EQ(dialog_.ListHeight(), 2 * 195 + 200);
+    EXPECT_FALSE(Find("Label5")->isVisible());
+    QListWidget *list = Find<QListWidget>("lstGetData");
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(1)).center());
+    int black = 0; // WBBB's two towers in the nighttime colour
+    for (const DrawOp &op : dialog_.Picture())
+        black += op.kind == OpKind::LineTo && op.colour == kBlack;
+    EXPECT_EQ(black, 180);
+    EXPECT_TRUE(Find("Label5")->isVisible());
 
-    // WBBB draws in black (nighttime); the picture starts at the display's
-    // Cls and ends with the legend.
-    ClickRow(2);
-    ASSERT_FALSE(dialog_->Picture().empty());
-    EXPECT_EQ(dialog_->Picture().front().kind, OpKind::Cls);
-    EXPECT_EQ(dialog_->Picture().back().text, "Nighttime");
-    EXPECT_EQ(Count(OpKind::LineTo, kBlack), 180);
-    EXPECT_TRUE(Find<QLabel>("Label5")->isVisible());
-    EXPECT_TRUE(messages_.shown.empty());
-}
-
-TEST_F(StationDataDialogTest, NothingFoundOrNoFileSaysSoAndKeepsTheWindow) {
-    Open();
-    Search("zzz");
-    EXPECT_TRUE(Rows().isEmpty());
-    EXPECT_EQ(dialog_->ListHeight(), 200);
-    Search("");
-    EXPECT_EQ(Rows(), QStringList({"KAAA", "WBBB"}));
     QFile::remove(dir_.path() + "/1340.DAT");
-    // The file is gone by the time of the click: the window says so.
-    ClickRow(1);
-    EXPECT_EQ(Count(OpKind::LineTo, 0x0000AA), 0);
-    Search("");
-    EXPECT_TRUE(Rows().isEmpty());
-    EXPECT_EQ(dialog_->ListHeight(), 2 * 195 + 200) << "height unchanged";
+    EXPECT_TRUE(Search("").isEmpty());
+    EXPECT_EQ(dialog_.ListHeight(), 2 * 195 + 200) << "height unchanged";
     EXPECT_EQ(messages_.shown,
               (std::vector<std::string>{
                   "We did not find 'ZZZ'.\r\nIt may be listed on a frequency "
                   "other than this (1340).",
                   "There is no data for 1340"}));
     QTest::mouseClick(Find<QPushButton>("cmdExit"), Qt::LeftButton);
-    EXPECT_FALSE(dialog_->isVisible());
+    EXPECT_FALSE(dialog_.isVisible());
 }
 
 TEST_F(StationDataDialogTest, MapWindowGetDataOpensItAndRedrawsNothing) {
-    const QString previous = QDir::currentPath();
-    QDir::setCurrent(dir_.path());
     ReferenceLists lists;
     MapWindow window(settings_, lists, &messages_, {});
     const std::vector<DrawOp> before = window.Drawing();
@@ -134,7 +94,6 @@ TEST_F(StationDataDialogTest, MapWindowGetDataOpensItAndRedrawsNothing) {
                           Qt::LeftButton);
     });
     window.findChild<QAction *>("mnuStationData")->trigger();
-    QDir::setCurrent(previous);
     EXPECT_EQ(title, "Tavik - Get data");
     EXPECT_EQ(window.Drawing().size(), before.size());
 }

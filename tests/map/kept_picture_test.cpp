@@ -2,21 +2,10 @@
 // beyond one side of it, never what a painter has shown or another step drew.
 
 #include "map/kept_picture.h"
-
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
+#include "tests/map/map_test_support.h"
 
 namespace tavik {
 namespace {
-
-std::vector<std::string> Trace(const std::vector<DrawOp> &ops) {
-    std::vector<std::string> lines;
-    for (const DrawOp &op : ops)
-        lines.push_back(TraceLine(op));
-    return lines;
-}
 
 // Lines beyond the left (x below -1500), the right (beyond 13500), the top
 // and the bottom (beyond 10500) of a 12000 x 9000 area: of each run of them
@@ -42,7 +31,7 @@ TEST(KeptPictureTest, RunsOfLinesBeyondTheAreaKeepOnlyTheirLast) {
     s.PSet(0, 0, 14);
     s.Line(-1700, 100, -1700, 200, 15);
     picture.Keep();
-    EXPECT_EQ(Trace(picture.Ops()), (std::vector<std::string>{
+    EXPECT_EQ(Trace(picture.Ops()), (Texts{
                                         "Line -30000 5 -1501 6 0x000002",
                                         "LineTo 100 100 0x000003",
                                         "Line -1600 -1600 13600 -1600 0x00000A",

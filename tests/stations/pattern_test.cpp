@@ -47,38 +47,46 @@ TEST(Pattern, SingleTowerIsACircleByPowerAndHours) {
     }
 }
 
-TEST(Pattern, QuarterWavePairPointsNorthByTheRootOfTheSumOfSquares) {
-    // Tower 2 a quarter wave north of tower 1 and lagging by 90 degrees,
-    // measured from tower 1 at the reference point too. Ratios 1 and r give
-    // fields 1 and r over sqrt(1 + r^2), doubled: north they add, south they
-    // subtract, east and west they are 90 degrees apart.
+TEST(Pattern, QuarterWavePairPointsTowardsTheLaggingTower) {
+    // Tower 2 a quarter wave north (or east) of tower 1 and lagging by 90
+    // degrees, measured from tower 1 at the reference point too. Ratios 1 and
+    // r give fields 1 and r over sqrt(1 + r^2), doubled: towards tower 2 they
+    // add, away from it they subtract, across they are 90 degrees apart.
     const float root = std::sqrt(1.25f);
-    const std::tuple<float, std::vector<float>> rows[] = {
-        {1, {2 * kRoot2, 2, 0, 2, 2 * kRoot2}},
-        {0.5f, {3 / root, 2, 1 / root, 2, 3 / root}}};
-    for (const auto &[ratio, field] : rows)
+    const std::tuple<float, float, std::vector<float>> rows[] = {
+        {1, 0, {2 * kRoot2, 2, 0, 2, 2 * kRoot2}},
+        {0.5f, 0, {3 / root, 2, 1 / root, 2, 3 / root}},
+        {1, 90, {2, 2 * kRoot2, 2, 0, 2}}};
+    for (const auto &[ratio, orientation, field] : rows)
         for (const char *ref : {"0", "1"}) {
-            const PatternTable t = Sweep(Station(
-                "N", 1, {{"0", 1, 90, 0, 0, 0}, {ref, ratio, 90, -90, 90, 0}}));
+            const StationRecord record =
+                Station("N", 1,
+                        {{"0", 1, 90, 0, 0, 0},
+                         {ref, ratio, 90, -90, 90, orientation}});
+            PatternTable t = Sweep(record);
             EXPECT_THAT(
                 (std::vector<float>{t[0], t[90], t[180], t[270], t[360]}),
                 Pointwise(FloatNear(1e-5), field))
-                << ratio << ref;
+                << ratio << ref << orientation;
+            // The station data window's: 0.9 where the channel plot has 2.
+            for (float &e : t)
+                e *= 0.45f;
+            EXPECT_THAT(Sweep(record, CSweepHorizontal),
+                        Pointwise(FloatNear(1e-5), t));
         }
 }
 
-TEST(Pattern, RelativeTowersMatchTheirAbsolutePlaceAndRatiosScaleAway) {
-    // Tower 2 measured from tower 1 (90 east), where that puts it, and a
-    // factor for every field ratio. The station data window measures only
-    // "1" from the previous tower.
-    const float rows[][5] = {{90, 0, 90 * kRoot2, 45, 10},
-                             {90, 225, 68.883018f, 157.5f, 0.001f},
-                             {180, 315, 132.62632f, 343.67505f, 3.7f}};
+TEST(Pattern, RelativeTowersMatchTheirAbsolutePlace) {
+    // Tower 2 measured from tower 1 (90 east), and where that puts it. The
+    // station data window measures only "1" from the previous tower.
+    const float rows[][4] = {{90, 0, 90 * kRoot2, 45},
+                             {90, 225, 68.883018f, 157.5f},
+                             {180, 315, 132.62632f, 343.67505f}};
     for (const auto &row : rows) {
-        auto array = [&row](const char *ref, bool relative, float ratio = 1) {
+        auto array = [&row](const char *ref, bool relative) {
             return Station("D", 10,
-                           {{"0", ratio, 90, 0, 90, 90},
-                            {ref, 0.7f * ratio, 90, 60, row[relative ? 0 : 2],
+                           {{"0", 1, 90, 0, 90, 90},
+                            {ref, 0.7f, 90, 60, row[relative ? 0 : 2],
                              row[relative ? 1 : 3]}});
         };
         for (SweepFn sweep : {ComputePattern, CSweepHorizontal}) {
@@ -91,8 +99,6 @@ TEST(Pattern, RelativeTowersMatchTheirAbsolutePlaceAndRatiosScaleAway) {
                 EXPECT_EQ(Sweep(array("2", true), sweep),
                           Sweep(array("0", true), sweep));
             }
-            EXPECT_THAT(Sweep(array("0", false, row[4]), sweep),
-                        Pointwise(FloatNear(1e-5), absolute));
         }
     }
     // Straight west or east of the reference point, exactly.

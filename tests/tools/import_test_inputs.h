@@ -17,16 +17,6 @@ namespace tavik::import::test_inputs {
 
 namespace fs = std::filesystem;
 
-// A fresh folder named after the running test.
-inline std::string TestDir() {
-    const auto *info = ::testing::UnitTest::GetInstance()->current_test_info();
-    fs::path dir =
-        fs::path(::testing::TempDir()) / "tavik_import" / info->name();
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    return dir.string();
-}
-
 inline std::string Write(const std::string &path, const std::string &text) {
     std::ofstream(path, std::ios::binary) << text;
     return path;
@@ -38,17 +28,51 @@ inline std::string Read(const std::string &path) {
 }
 
 inline std::string Lines(std::initializer_list<std::string> lines,
-                  const char *end = "\n") {
+                         const char *end = "\n") {
     std::string text;
     for (const std::string &line : lines)
         text += line + end;
     return text;
 }
 
+// The inputs given (an empty text: none) written as fcc.txt, canada.csv and
+// places.csv into a fresh folder named after the running test; the output
+// goes to its folder "out".
+inline ImportOptions Inputs(const std::string &fcc,
+                            const std::string &canada = "",
+                            const std::string &places = "") {
+    const auto *info = ::testing::UnitTest::GetInstance()->current_test_info();
+    const std::string dir =
+        ::testing::TempDir() + "/tavik_import/" + info->name();
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    ImportOptions opts;
+    opts.outDir = dir + "/out";
+    if (!fcc.empty())
+        opts.fccPath = Write(dir + "/fcc.txt", fcc);
+    if (!canada.empty())
+        opts.canadaPath = Write(dir + "/canada.csv", canada);
+    if (!places.empty())
+        opts.placesPath = Write(dir + "/places.csv", places);
+    return opts;
+}
+
+// The summary of a run that must succeed.
+inline ImportSummary Imported(const ImportOptions &opts) {
+    ImportSummary summary;
+    EXPECT_EQ(RunImport(opts, summary), ImportResult::Done) << summary.error;
+    return summary;
+}
+
+// A file the run wrote: "540.DAT" for 540.
+inline std::string Output(const ImportOptions &opts, int khz) {
+    return Read(opts.outDir + "/" + std::to_string(khz) + ".DAT");
+}
+
 // Where the fields of the FCC list start.
-inline constexpr int kCall = 1, kKhz = 14, kHours = 34, kStatus = 68, kCity = 76,
-              kState = 102, kPower = 134, kDirectional = 145, kFacility = 175,
-              kLat = 187, kLon = 205, kModeKey = 384;
+inline constexpr int kCall = 1, kKhz = 14, kHours = 34, kStatus = 68,
+                     kCity = 76, kState = 102, kPower = 134, kDirectional = 145,
+                     kFacility = 175, kLat = 187, kLon = 205, kModeKey = 384;
 
 // One line of the FCC list: WTST, a licensed 5 kW daytime station on 1000 kHz
 // in Testville, Michigan, but for the (column, text) pairs given.

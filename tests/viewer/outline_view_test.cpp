@@ -1,54 +1,29 @@
 // The outline viewer's picture, readout and click, on a recording surface.
 
-#include "map/recording_surface.h"
+#include "tests/map/map_test_support.h"
 #include "viewer/outline_view.h"
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
 #include <string>
-#include <vector>
+#include <tuple>
 
 namespace tavik {
 namespace {
 
-namespace fs = std::filesystem;
-
-// A temporary data folder holding the named files, CR LF ended.
-struct DataDir {
-    fs::path path = fs::temp_directory_path() /
-                    ("tavik-viewer-" + std::to_string(::getpid()));
-    DataDir() { fs::create_directories(path); }
-    ~DataDir() { fs::remove_all(path); }
-    void Write(const std::string &name, const std::vector<std::string> &lines) {
-        std::ofstream out(path / name, std::ios::binary);
-        for (const std::string &line : lines)
-            out << line << "\r\n";
-    }
-};
-
-std::vector<std::string> Trace(const RecordingSurface &surface,
-                               std::size_t from = 0) {
-    std::vector<std::string> lines;
-    for (std::size_t i = from; i < surface.ops.size(); ++i)
-        lines.push_back(TraceLine(surface.ops[i]));
-    return lines;
-}
-
-// 91 + 8 meridians, 51 + 4 parallels, and a pen width before them.
-constexpr std::size_t kGridOps = 1 + 91 + 8 + 51 + 4;
-
+// A pen width, 91 + 8 meridians and 51 + 4 parallels, each run checked at
+// its ends; then the files.
 TEST(OutlineView, GridThenBothFilesInBlueWithThePenKeptBetweenThem) {
-    DataDir dir;
+    TempDir dir;
+    RecordingSurface bare; // no files: the grid and the pen widths, silently
+    DrawOutlineView(bare, dir.path);
+    EXPECT_EQ(bare.ops.size(), 1 + 91 + 8 + 51 + 4 + 2u);
     // Names in the bundled upper case: the viewer asks for "Region2.dat".
     dir.Write("REGION2.dat", {"-100 -100", "36.0 275.5", "> marker line",
                               "0 -100", "36.0 -84.5", "", "-2000", "40 260"});
     dir.Write("STATES.dat", {"  30 250  ", "-100 -100", "31 251"});
     RecordingSurface surface;
-    DrawOutlineView(surface, dir.path.string());
-    const std::vector<std::string> trace = Trace(surface);
-    ASSERT_EQ(trace.size(), kGridOps + 6);
+    DrawOutlineView(surface, dir.path);
+    const Texts trace = Trace(surface.ops);
+    ASSERT_EQ(trace.size(), 155u + 6);
     const std::pair<std::size_t, const char *> grid[] = {
         {0, "SetDrawWidth 1"},
         {1, "Line -1100 0 -1100 9000 0xDDDDDD"},   // 220 E, 140 W
@@ -64,78 +39,56 @@ TEST(OutlineView, GridThenBothFilesInBlueWithThePenKeptBetweenThem) {
     // The marker and the latitude-0 line are skipped; a west longitude
     // written negative lands far off and is joined all the same; -2000 ends
     // the file. States.dat begins with the pen still down.
-    EXPECT_EQ(std::vector<std::string>(trace.begin() + kGridOps, trace.end()),
-              (std::vector<std::string>{
-                  "SetDrawWidth 2", "Line 7780 4300 7780 4300 0xFF0000",
-                  "LineTo -49820 4300 0xFF0000", "SetDrawWidth 1",
-                  "LineTo 3700 5500 0xFF0000",
-                  "Line 3860 5300 3860 5300 0xFF0000"}));
+    EXPECT_EQ(Texts(trace.begin() + 155, trace.end()),
+              (Texts{"SetDrawWidth 2", "Line 7780 4300 7780 4300 0xFF0000",
+                     "LineTo -49820 4300 0xFF0000", "SetDrawWidth 1",
+                     "LineTo 3700 5500 0xFF0000",
+                     "Line 3860 5300 3860 5300 0xFF0000"}));
 }
 
-TEST(OutlineView, MissingFilesDrawTheGridSilently) {
-    DataDir dir;
-    RecordingSurface surface;
-    DrawOutlineView(surface, dir.path.string());
-    EXPECT_EQ(surface.ops.size(), kGridOps + 2);
-    EXPECT_EQ(TraceLine(surface.ops.back()), "SetDrawWidth 1");
-}
-
-TEST(OutlineView, ReadoutCutsTheMouseToHundredthsAndHomeToThousandths) {
+// Under the mouse the readout cuts latitude and longitude to hundredths,
+// and a left or right click takes the point 0.6 and 0.238 units further,
+// cut to thousandths, as home (its name kept); both are held to 10..70 N
+// and 30..170 W. Other buttons change nothing. The current home is read out
+// cut to thousandths.
+TEST(OutlineView, ReadoutAndClickUnderTheMouse) {
     const struct {
         float x, y;
         const char *lat, *lon;
-    } rows[] = {{0, 0, "57.5", "133"},
-                {12000, 9000, "12.5", "58"},
-                {7790.4f, 4210, "36.45", "84.31"},
-                {-40000, 10000, "10", "170"}, // held to 10 N, 170 W
-                {24000, -3000, "70", "30"}};
-    SessionSettings s;
-    s.homeLatitude = 36.0234f;
-    s.homeLongitude = 84.3167f;
-    for (const auto &row : rows) {
-        SCOPED_TRACE(std::to_string(row.x) + "," + std::to_string(row.y));
-        RecordingSurface surface;
-        const ViewerReadout r = ShowMousePosition(surface, row.x, row.y, s);
-        EXPECT_EQ(Trace(surface),
-                  (std::vector<std::string>{
-                      "FilledBox 1 7600 12000 7999 0xEFEFEF",
-                      "PSet 300 7700 0xEFEFEF",
-                      std::string("PrintText Mouse latitude: ") + row.lat,
-                      "PSet 2310 7700 0xEFEFEF",
-                      std::string("PrintText Longitude: ") + row.lon,
-                      "PSet 4700 7700 0xEFEFEF",
-                      "PrintText Current home latitude: 36.023",
-                      "PSet 7400 7700 0xFFFFFF",
-                      "PrintText Longitude: 84.316"}));
-        EXPECT_FLOAT_EQ(r.latitude, std::stof(row.lat));
-    }
-}
-
-TEST(OutlineView, LeftOrRightClickSetsHomeWithTheOffsetsCutToThousandths) {
-    const struct {
         int button;
-        float x, y;
         bool taken;
-        float latitude, longitude;
+        float homeLat, homeLon;
     } rows[] = {
-        // Where the readout shows 36.45 / 84.31 the click, 0.6 and 0.238
-        // units off, gives 36.451 / 84.313.
-        {kLeftButton, 7790.4f, 4210, true, 36.451f, 84.313f},
-        {kRightButton, 0, 0, true, 57.501f, 133.003f},
-        {kRightButton, 30000, -4000, true, 70, 30},
-        {kLeftButton, -30000, 9000, true, 12.501f, 170},
-        {kMiddleButton, 7790.4f, 4210, false, 1, 2},
-        {0, 7790.4f, 4210, false, 1, 2}};
+        {0, 0, "57.5", "133", kRightButton, true, 57.501f, 133.003f},
+        {12000, 9000, "12.5", "58", kLeftButton, true, 12.501f, 58.003f},
+        {7790.4f, 4210, "36.45", "84.31", kLeftButton, true, 36.451f, 84.313f},
+        {-40000, 10000, "10", "170", kLeftButton, true, 10, 170},
+        {24000, -3000, "70", "30", kRightButton, true, 70, 30},
+        {7790.4f, 4210, "36.45", "84.31", kMiddleButton, false, 36.0234f,
+         84.3167f},
+        {7790.4f, 4210, "36.45", "84.31", 0, false, 36.0234f, 84.3167f}};
     for (const auto &row : rows) {
-        SCOPED_TRACE(row.button);
+        SCOPED_TRACE(std::to_string(row.x) + "," + std::to_string(row.y) +
+                     " button " + std::to_string(row.button));
         SessionSettings s;
         s.homeCity = "Oak Ridge TN";
-        s.homeLatitude = 1;
-        s.homeLongitude = 2;
+        s.homeLatitude = 36.0234f;
+        s.homeLongitude = 84.3167f;
+        RecordingSurface surface;
+        ShowMousePosition(surface, row.x, row.y, s);
+        EXPECT_EQ(
+            Trace(surface.ops),
+            (Texts{"FilledBox 1 7600 12000 7999 0xEFEFEF",
+                   "PSet 300 7700 0xEFEFEF",
+                   std::string("PrintText Mouse latitude: ") + row.lat,
+                   "PSet 2310 7700 0xEFEFEF",
+                   std::string("PrintText Longitude: ") + row.lon,
+                   "PSet 4700 7700 0xEFEFEF",
+                   "PrintText Current home latitude: 36.023",
+                   "PSet 7400 7700 0xFFFFFF", "PrintText Longitude: 84.316"}));
         EXPECT_EQ(TakeHomeFromMap(row.x, row.y, row.button, s), row.taken);
-        EXPECT_FLOAT_EQ(s.homeLatitude, row.latitude);
-        EXPECT_FLOAT_EQ(s.homeLongitude, row.longitude);
-        EXPECT_EQ(s.homeCity, "Oak Ridge TN");
+        EXPECT_EQ(std::tuple(s.homeLatitude, s.homeLongitude, s.homeCity),
+                  std::tuple(row.homeLat, row.homeLon, "Oak Ridge TN"));
     }
 }
 
