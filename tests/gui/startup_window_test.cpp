@@ -2,11 +2,16 @@
 // pinned by the start-up unit tests.
 
 #include "map/qt/maker_page.h"
+#include "map/qt/map_window.h"
 #include "map/qt/picture_canvas.h"
+#include "modal.h"
 #include "session/qt/startup_window.h"
 
+#include <QAction>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -104,6 +109,45 @@ TEST_F(StartupWindowTest, MissingFilesLeaveTheButtonsAndExitEndsWithoutMap) {
     EXPECT_FALSE(window_->isVisible());
     EXPECT_EQ(entered_, 0);
     EXPECT_FALSE(QFile::exists("Tavik.cfg"));
+}
+
+// The typical event, with the program's own map window: start, Enter,
+// Channel, type 1340, "Erase and plot".
+TEST_F(StartupWindowTest, EnterThenChannel1340EraseAndPlotShowsItsLegend) {
+    WriteLines("Tavik.cfg", {"1080"});
+    RecordedMessages messages;
+    std::unique_ptr<MapWindow> map;
+    StartupWindowHooks hooks;
+    hooks.enter = [&] {
+        map = std::make_unique<MapWindow>(settings_, lists_, &messages);
+        map->show();
+    };
+    StartupWindow window(settings_, lists_, program_.path().toStdString(),
+                         hooks);
+    window.show();
+    QTest::mouseClick(window.findChild<QWidget *>("cmdEnter"), Qt::LeftButton);
+    ASSERT_NE(map, nullptr);
+    EXPECT_TRUE(map->isVisible() && !window.isVisible());
+
+    OnNextModal([](QWidget *dialog) {
+        auto *text = dialog->findChild<QLineEdit *>("txtGetChannel");
+        text->selectAll();
+        QTest::keyClicks(text, "1340");
+        QTest::mouseClick(dialog->findChild<QPushButton *>("cmdErasePlot"),
+                          Qt::LeftButton);
+    });
+    map->findChild<QAction *>("mnuChannel")->trigger();
+    EXPECT_FLOAT_EQ(settings_.channelKHz, 1340);
+    std::vector<std::string> printed;
+    for (const DrawOp &op : map->Drawing())
+        if (op.kind == OpKind::PrintText)
+            printed.push_back(op.text);
+    EXPECT_EQ(map->Drawing().front().kind, OpKind::Cls);
+    // DKAB, deleted, is hidden on the map; the session held no home.
+    EXPECT_EQ(printed, (std::vector<std::string>{
+                           " 1340", "KRLD", "Unlimited", "Daytime", "Critical",
+                           "Nighttime", "Channel: 1340 kHz",
+                           "Home lat: 0  Home lon: 0"}));
 }
 
 } // namespace

@@ -181,19 +181,18 @@ std::string Parts(const Texts &trace) {
     const std::pair<const char *, const char *> names[] = {
         {"SetFontSize", "font"},  {"SetDrawWidth 8", "region"},
         {"Circle", "home"},       {"LineTo", "pattern"},
-        {"PrintText K", "marks"}, {"FilledBox 200 8400", "legend"}};
+        {"PrintText K", "marks"}, {"FilledBox 200 8400", "legend"},
+        {"Message ", ""}};
     std::string out, last;
-    for (const std::string &line : trace) {
-        std::string name;
-        if (line.rfind("Message ", 0) == 0)
-            name = "<" + line.substr(8) + ">";
-        for (const auto &[prefix, part] : names)
-            if (line.rfind(prefix, 0) == 0)
-                name = part;
-        if (!name.empty() && name != last)
-            out += (out.empty() ? "" : " ") + name;
-        last = name.empty() ? last : name;
-    }
+    for (const std::string &line : trace)
+        for (const auto &[prefix, part] : names) {
+            if (line.rfind(prefix, 0) != 0)
+                continue;
+            const std::string name = *part ? part : "<" + line.substr(8) + ">";
+            if (name != last)
+                out += (out.empty() ? "" : " ") + name;
+            last = name;
+        }
     return out;
 }
 
@@ -212,8 +211,7 @@ TEST(Page, FailuresAreReportedAndThePageGoesOn) {
         {"1340.DAT", 1340,
          "font region home <We had a problem sending 1340.dat to the "
          "printer.>"},
-        {"", 520, "font region home"},
-    };
+        {"", 520, "font region home"}};
     for (const auto &row : rows) {
         PageFixture f;
         f.settings.channelKHz = row.channel;

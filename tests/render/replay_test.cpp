@@ -40,7 +40,6 @@ TEST(ReplayTest, OperationsArriveAndKeepingForgetsWhatTheLastClsHides) {
     EXPECT_EQ(Trace(target.ops), Trace(expected));
 
     EXPECT_EQ(picture.Keep(), 10u);
-    EXPECT_EQ(picture.Keep(), 0u); // already trimmed: nothing to forget
 
     // From a forgotten index the whole picture plays from the state the
     // forgotten operations left; from a kept one only what follows it.
