@@ -29,7 +29,7 @@ struct TempDir {
         std::error_code ec;
         std::filesystem::remove_all(path, ec);
     }
-    // Writes `lines`, each ended by CR LF as the data files are; its path.
+    // Writes `lines` ended by CR LF, as in the data files; the file's path.
     std::string Write(const std::string &name, const Texts &lines) const {
         const std::string file = path + "/" + name;
         std::ofstream out(file, std::ios::binary);
@@ -46,8 +46,7 @@ inline std::string Rounded(DrawOp op) {
     return TraceLine(op);
 }
 
-// The operations from `first` on (`count` of them, or all) as trace lines,
-// their numbers to the hundredth.
+// The operations from `first` on (`count` of them, or all), so written.
 inline Texts Trace(const Ops &ops, std::size_t first = 0,
                    std::size_t count = SIZE_MAX) {
     Texts out;

@@ -49,11 +49,9 @@ TEST(DrawPattern, ClosedOutlineOfEverySecondDegreeHeldToTheMap) {
     // The printed page's style: every degree, one size, not held.
     const Ops page = Draw(Constant(100), "C", 0, 1,
                           {360, 1, false, kLegendColours, false, 5});
-    ASSERT_EQ(page.size(), 1u + 360 + 1);
     EXPECT_EQ(
         Trace(page, 0, 2),
         (Texts{"SetDrawWidth 5", "Line 6000 -95500 6000 -95500 0xCCCC11"}));
-    EXPECT_EQ(page[91].a[0], 106000);
     table = Constant(1);
     table[100] = kNaN;
     EXPECT_TRUE(Draw(table, "U").empty());
