@@ -6,8 +6,6 @@
 #include "modal.h"
 #include "viewer/qt/outline_viewer.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHelpEvent>
@@ -16,10 +14,7 @@
 #include <QMenuBar>
 #include <QPrinter>
 #include <QPushButton>
-#include <QRegularExpression>
-#include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QToolButton>
 #include <QToolTip>
 #include <QUrl>
@@ -34,16 +29,14 @@ namespace tavik {
 
 namespace {
 
-const QString kLegend = "Channel: 1080 kHz";
-
 void WriteLines(const QString &path, const std::vector<std::string> &lines) {
     std::ofstream out(path.toStdString(), std::ios::binary);
     for (const std::string &line : lines)
         out << line << "\r\n";
 }
 
-// Triggers `item` and answers the modal dialog it shows with `button`,
-// Enter ("Return") or, if null, by closing its frame; returns its title.
+// Triggers `item` and answers its modal dialog with `button`, Enter where
+// the focus is ("Return") or, if null, by closing it; returns its title.
 QString Answer(QAction *item, const char *button) {
     QString title;
     OnNextModal([&](QWidget *dialog) {
@@ -51,7 +44,7 @@ QString Answer(QAction *item, const char *button) {
         if (!button)
             dialog->close();
         else if (std::string(button) == "Return")
-            QTest::keyClick(dialog, Qt::Key_Return);
+            QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
         else
             QTest::mouseClick(dialog->findChild<QPushButton *>(button),
                               Qt::LeftButton);
@@ -65,12 +58,10 @@ class MapWindowTest : public ::testing::Test {
     MapWindowTest() : previousDir_(QDir::currentPath()) {
         QApplication::setQuitOnLastWindowClosed(false);
         QDir::setCurrent(dir_.path());
-        WriteLines("STATES.dat",
-                   {"-100 -100", "33 263", "34 263", "34 264", "-2000"});
+        WriteLines("STATES.dat", {"-100 -100", "33 263", "34 263", "-2000"});
         WriteLines("REGION2.dat", {"-100 -100", "29 265", "30 265", "-2000"});
-        WriteLines("1080.DAT",
-                   {"KRLD,USA,TX,DALLAS,L,U,32.78,96.82,50,0,1", "0,1,0,0,0,0",
-                    "KNITE,USA,TX,TYLER,L,N,32.35,95.30,5,0,1", "0,1,0,0,0,0"});
+        WriteLines("1080.DAT", {"KRLD,USA,TX,DALLAS,L,U,32.78,96.82,50,0,1",
+                                "0,1,0,0,0,0"});
         settings_ = {1080, "Dallas TX", 32.78f, 96.82f, 0.2f, 1000, {}};
     }
     ~MapWindowTest() override { QDir::setCurrent(previousDir_); }
@@ -120,9 +111,8 @@ class MapWindowTest : public ::testing::Test {
     std::unique_ptr<MapWindow> window_;
 };
 
-// The items in order, Grid hidden, each with its keys in its tip; the keys
-// trigger the items (their commands are tested through the items) and the
-// tip shows on hover.
+// The items in order, Grid hidden, each with its keys in its tip, which
+// shows on hover; a key of the bar and one of the File menu run their items.
 TEST_F(MapWindowTest, MenuBarHoldsTheItemsInOrderWithTheirKeys) {
     Open();
     EXPECT_EQ(window_->windowTitle(), "Tavik - Plot");
@@ -148,18 +138,6 @@ TEST_F(MapWindowTest, MenuBarHoldsTheItemsInOrderWithTheirKeys) {
         "mnuOskel=Oskel Software, mnuFileAbout=About, "
         "mnuFileSeparator1=, mnuFileExit=Exit/quit (Ctrl+Q)");
 
-    window_->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
-    const std::tuple<int, Qt::KeyboardModifiers, const char *> keys[] = {
-        {Qt::Key_Plus, Qt::NoModifier, "mnuZoomIn"},
-        {Qt::Key_Q, Qt::ControlModifier, "mnuFileExit"}};
-    for (const auto &[key, modifiers, item] : keys) {
-        QAction *action = Find(item);
-        action->disconnect(window_.get()); // the item only, not its command
-        QSignalSpy triggered(action, &QAction::triggered);
-        QTest::keyClick(window_.get(), Qt::Key(key), modifiers);
-        EXPECT_EQ(triggered.count(), 1) << item;
-    }
     QAction *zoomIn = Find("mnuZoomIn");
     for (QMenuBar *row : bar->Rows())
         if (row->actions().contains(zoomIn)) {
@@ -168,6 +146,18 @@ TEST_F(MapWindowTest, MenuBarHoldsTheItemsInOrderWithTheirKeys) {
             QApplication::sendEvent(row, &hover);
         }
     EXPECT_EQ(QToolTip::text(), zoomIn->toolTip());
+
+    window_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    QTest::keyClick(window_.get(), Qt::Key_Plus);
+    EXPECT_FLOAT_EQ(settings_.scaleFactor, 1414.2136f);
+    // Exit/quit: the session saved, then its notice for 3 seconds.
+    QTest::keyClick(window_.get(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(waits_, std::vector<float>({3.0f}));
+    EXPECT_EQ(label1Text_,
+              "Session data has been saved; feedback would be nice.");
+    EXPECT_TRUE(QFile::exists("Tavik.cfg") && !window_->isVisible() &&
+                !Find<QLabel>("Label1")->isVisible());
 }
 
 // Every item but Grid stays in sight at any width, in one row or more,
@@ -197,19 +187,22 @@ TEST_F(MapWindowTest, MenuBarWrapsToShowEveryItemAtAnyWidth) {
     }
 }
 
-// One press of each view and display item runs its command, whose steps,
-// limits and layers the map tests cover. Each row: scale and pattern size;
-// rings, day/night, licensed and grid; then ZoomIn, ZoomOut, Larger and
-// Smaller enabled. An item at its limit goes off, the opposite item brings
-// it back; every press leaves a picture of one Cls.
+// One press of each view and display item runs its command (its steps,
+// limits and layers are the map tests'). Each row: scale and pattern size;
+// rings, day/night, licensed and grid; ZoomIn, ZoomOut, Larger and Smaller
+// enabled. Every press leaves a picture of one Cls. A hundred Channel plots
+// over it keep the picture bounded, the older steps folded away; the map
+// painted step by step shows what the whole picture painted again shows.
 TEST_F(MapWindowTest, ViewAndDisplayItemsRunTheirCommands) {
-    QFile::remove("STATES.dat"); // reported; the other layers are drawn
+    std::vector<std::string> coast{"-100 -100"};
+    for (int i = 0; i < 6000; ++i) // a wavy coast by Dallas
+        coast.push_back(std::to_string(32.75 + (i % 7) * 0.01) + " " +
+                        std::to_string(263.1 + i * 0.00003));
+    WriteLines("REGION2.dat", coast);
     settings_.scaleFactor = 8000;
     settings_.patternSize = 0.025f;
     Open();
-    EXPECT_EQ(messages_.shown,
-              std::vector<std::string>(
-                  {"We had a problem plotting the USA data from STATES.dat"}));
+    auto *canvas = Find<PictureCanvas>("mapCanvas");
     const std::pair<const char *, QString> rows[] = {
         {"mnuZoomIn", "10000 0.025 0000 0111"},
         {"mnuSmaller", "10000 0.02 0000 0110"},
@@ -223,17 +216,26 @@ TEST_F(MapWindowTest, ViewAndDisplayItemsRunTheirCommands) {
         SCOPED_TRACE(item);
         Trigger(item);
         const SessionSettings &s = settings_;
-        QString now = QString("%1 %2 ").arg(s.scaleFactor).arg(s.patternSize);
-        for (const int flag :
-             {s.ringsOn, s.dayNightMode, s.licensedOnly, s.gridOn})
-            now += QString::number(flag);
-        now += " ";
+        QString now = QString::asprintf(
+            "%g %g %d%d%d%d ", s.scaleFactor, s.patternSize, s.ringsOn,
+            s.dayNightMode, s.licensedOnly, s.gridOn);
         for (const char *view :
              {"mnuZoomIn", "mnuZoomOut", "mnuLarger", "mnuSmaller"})
             now += Enabled(view) ? "1" : "0";
         EXPECT_EQ(now, state);
         EXPECT_TRUE(Redrawn());
+        canvas->repaint();
     }
+    for (int i = 0; i < 100; ++i) {
+        Answer(Find("mnuChannel"), "cmdExit");
+        canvas->repaint();
+    }
+    EXPECT_LE(window_->Drawing().size(), KeptPicture::kFoldLimit + 7000);
+    const QImage stepwise = canvas->grab().toImage();
+    canvas->resize(canvas->size() + QSize(40, 30));
+    canvas->repaint();
+    canvas->resize(canvas->size() - QSize(40, 30));
+    EXPECT_EQ(canvas->grab().toImage(), stepwise);
 }
 
 // Home redraws the map; "Use map" there opens the outline viewer, whose
@@ -254,138 +256,103 @@ TEST_F(MapWindowTest, HomeRedrawsTheMapAndUseMapTakesHomeFromTheViewer) {
     EXPECT_FLOAT_EQ(settings_.homeLatitude, 36.451f);
     EXPECT_FLOAT_EQ(settings_.homeLongitude, 84.316f);
     EXPECT_TRUE(Redrawn() && Enabled("mnuZoomIn"));
-    EXPECT_FLOAT_EQ(settings_.scaleFactor, 10000) << "the view stays";
     EXPECT_EQ(Printed("Home lat: 36.451  Home lon: 84.316"), 1);
     EXPECT_FALSE(viewer->isVisible());
 }
 
 // Print shows the print dialog with the printer in landscape, set back to
 // portrait afterwards. A cancel prints nothing and is reported in a "Printer
-// Error" box; a print sends the page to the chosen file. The map is not
-// redrawn.
+// Error" box; a print sends the page to the chosen file.
 TEST_F(MapWindowTest, PrintGoesThroughThePrintDialog) {
     Open();
-    const QString before = Trace(), pdf = dir_.filePath("map.pdf");
+    const QString pdf = dir_.filePath("map.pdf");
     QPrinter &printer = window_->Printer();
     printer.setOutputFileName(pdf);
     for (const bool print : {false, true}) {
-        SCOPED_TRACE(print);
-        QString seen;
+        QString box;
         OnNextModal([&](QWidget *dialog) {
-            seen = printer.pageLayout().orientation() == QPageLayout::Landscape
-                       ? "landscape"
-                       : "portrait";
+            EXPECT_EQ(printer.pageLayout().orientation(),
+                      QPageLayout::Landscape);
             if (!print)
-                OnNextModal([&](QWidget *box) {
-                    seen += ", " + box->windowTitle() + ": " +
-                            box->findChild<QLabel *>("qt_msgbox_label")->text();
-                    ClickButton(box, "OK");
+                OnNextModal([&](QWidget *message) {
+                    box =
+                        message->windowTitle() + ": " +
+                        message->findChild<QLabel *>("qt_msgbox_label")->text();
+                    ClickButton(message, "OK");
                 });
             ClickButton(dialog, print ? "Print" : "Cancel");
         });
         Trigger("mnuPrint");
-        EXPECT_EQ(seen, print ? "landscape"
-                              : "landscape, Printer Error: Printing was "
-                                "cancelled.");
+        EXPECT_EQ(box, print ? "" : "Printer Error: Printing was cancelled.");
         EXPECT_EQ(QFileInfo(pdf).size() > 0, print);
         EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Portrait);
     }
-    EXPECT_EQ(Trace(), before);
-    EXPECT_TRUE(messages_.shown.empty());
 }
 
-// About, Options and Distance leave the picture as it is. Channel draws the
-// layers over it: "Add plot" and the frame add a second plot, "Erase and plot"
-// starts from a cleared map.
-TEST_F(MapWindowTest, DialogCommandsKeepAddToOrEraseThePicture) {
+// About, Options and Distance leave the picture as it is; Channel's "Add
+// plot" draws a second plot over it.
+TEST_F(MapWindowTest, DialogCommandsKeepOrAddToThePicture) {
     Open();
-    const std::tuple<const char *, const char *, const char *, int> rows[] = {
-        {"mnuFileAbout", "cmdExit", "Tavik - About", 0},
-        {"mnuOptions", "cmdExit", "Tavik - Get options", 0},
-        {"mnuGetDistance", "cmdExit", "Tavik - Get distance", 0},
-        {"mnuChannel", "cmdExit", "Tavik - Get channel", 2},
-        {"mnuChannel", nullptr, "Tavik - Get channel", 3},
-        {"mnuChannel", "cmdErasePlot", "Tavik - Get channel", 1}};
-    for (const auto &[item, button, title, legends] : rows) {
-        SCOPED_TRACE(std::string(item) + " " + (button ? button : "frame"));
+    const std::tuple<const char *, const char *, int> rows[] = {
+        {"mnuFileAbout", "Tavik - About", 0},
+        {"mnuOptions", "Tavik - Get options", 0},
+        {"mnuGetDistance", "Tavik - Get distance", 0},
+        {"mnuChannel", "Tavik - Get channel", 2}};
+    for (const auto &[item, title, legends] : rows) {
+        SCOPED_TRACE(item);
         const QString before = Trace();
-        EXPECT_EQ(Answer(Find(item), button), title);
+        EXPECT_EQ(Answer(Find(item), "cmdExit"), title);
         if (legends == 0)
             EXPECT_EQ(Trace(), before);
         else
-            EXPECT_EQ(Printed(kLegend), legends);
-        EXPECT_EQ(Trace().count("\nCls\n"), legends == 1 ? 1 : 0);
+            EXPECT_EQ(Printed("Channel: 1080 kHz"), legends);
     }
-    EXPECT_TRUE(Redrawn());
 }
 
-// Each answer: the go flag, scale and pattern size it leaves, and whether
-// every channel's stations were drawn (one channel number each). Enter
+// Each answer: the go flag, scale and pattern size it leaves; with the flag
+// set every channel's stations are drawn (one channel number each). Enter
 // presses the default button, which opens with the focus: "Leave mapsize
-// intact".
+// intact"; closed by its frame, the dialog leaves the flag as it was.
 TEST_F(MapWindowTest, AllStationsAnswerDecidesTheOverview) {
     for (int c = 530; c <= 1700; c += 10)
         if (c != 1080)
             WriteLines(QString::number(c) + ".DAT", {});
     const std::tuple<const char *, int, QString> rows[] = {
-        {"cmdAlterYes", 0, "1 10000 0.02 plotted"},
-        {"Return", 0, "1 1000 0.2 plotted"},
-        {"cmdPlotNo", 1, "0 1000 0.2 kept"},
-        {nullptr, 0, "0 1000 0.2 kept"}, // closed by its frame
-        {nullptr, 1, "1 1000 0.2 plotted"}};
+        {"cmdAlterYes", 0, "1 10000 0.02"},
+        {"Return", 0, "1 1000 0.2"},
+        {"cmdPlotNo", 1, "0 1000 0.2"},
+        {nullptr, 1, "1 1000 0.2"}};
     for (const auto &[button, go, after] : rows) {
-        SCOPED_TRACE(std::to_string(go) + (button ? button : " frame"));
+        SCOPED_TRACE(button ? button : "frame");
         settings_.allStationsGo = go;
-        settings_.scaleFactor = 1000;
-        settings_.patternSize = 0.2f;
         Open();
         const QString before = Trace();
         EXPECT_EQ(Answer(Find("mnuShowStations"), button),
                   "Tavik - Show stations");
-        const SessionSettings &s = settings_;
-        const bool plotted = Redrawn() && Printed(" 1080") == 2;
-        EXPECT_EQ(QString("%1 %2 %3 ")
-                          .arg(s.allStationsGo)
-                          .arg(s.scaleFactor)
-                          .arg(s.patternSize) +
-                      (plotted             ? "plotted"
-                       : Trace() == before ? "kept"
-                                           : "?"),
+        EXPECT_EQ(QString::asprintf("%d %g %g", settings_.allStationsGo,
+                                    settings_.scaleFactor,
+                                    settings_.patternSize),
                   after);
-        EXPECT_TRUE(messages_.shown.empty());
+        EXPECT_TRUE(settings_.allStationsGo ? Redrawn() && Printed(" 1080") == 1
+                                            : Trace() == before);
+        settings_.scaleFactor = 1000;
+        settings_.patternSize = 0.2f;
     }
 }
 
-TEST_F(MapWindowTest, ExitsSaveTheSessionAndTheFrameDoesNot) {
+// The maker's page is the one the build puts beside the program; Exit saves
+// the session at once; Exit/quit says when it could not save it.
+TEST_F(MapWindowTest, ExitsSaveTheSession) {
     Open();
-    window_->close();
-    EXPECT_FALSE(QFile::exists("Tavik.cfg"));
-    Open();
-    Trigger("mnuOskel"); // the page beside the program, which the build puts
-    ASSERT_EQ(opened_.size(), 1u);
-    QFile page(opened_[0].toLocalFile());
-    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
-    EXPECT_EQ(QFileInfo(page).absolutePath(),
-              QCoreApplication::applicationDirPath());
-    EXPECT_TRUE(QString(page.readAll())
-                    .contains(QRegularExpression("Version \\d+\\.\\d+,")));
-    Trigger("mnuExit"); // at once
-    EXPECT_TRUE(QFile::remove("Tavik.cfg") && waits_.empty());
-    EXPECT_FALSE(window_->isVisible());
+    Trigger("mnuOskel");
+    EXPECT_EQ(opened_, std::vector<QUrl>({QUrl::fromLocalFile(
+                           QCoreApplication::applicationDirPath() + "/" +
+                           kMakerPageName)}));
+    Trigger("mnuExit");
+    EXPECT_TRUE(QFile::remove("Tavik.cfg") && waits_.empty() &&
+                !window_->isVisible());
 
-    Open();
-    Trigger("mnuFileExit"); // saved, then the notice for 3 seconds
-    EXPECT_TRUE(QFile::exists("Tavik.cfg"));
-    EXPECT_EQ(waits_, std::vector<float>({3.0f}));
-    EXPECT_EQ(label1Text_,
-              "Session data has been saved; feedback would be nice.");
-    EXPECT_TRUE(!Find<QLabel>("Label1")->isVisible() && !window_->isVisible());
-
-    // A session file that cannot be written: its message, and no note.
-    QFile::remove("Tavik.cfg");
-    QDir().mkdir("Tavik.cfg");
-    waits_.clear();
-    label1Text_.clear();
+    QDir().mkdir("Tavik.cfg"); // cannot be written: its message, no notice
     Open();
     Trigger("mnuFileExit");
     EXPECT_EQ(messages_.shown,
@@ -393,32 +360,6 @@ TEST_F(MapWindowTest, ExitsSaveTheSessionAndTheFrameDoesNot) {
                   {"The Tavik last-session file was not written correctly."}));
     EXPECT_TRUE(waits_.empty() && label1Text_.isEmpty() &&
                 !window_->isVisible());
-}
-
-// "Channel" draws over the picture; a hundred of them keep the picture's
-// operations bounded (the older steps folded away), and the whole picture
-// painted again after a resize is the one painted step by step.
-TEST_F(MapWindowTest, ChannelsDrawnOverKeepABoundedPictureThatRepaintsTheSame) {
-    std::vector<std::string> coast{"-100 -100"};
-    for (int i = 0; i < 6000; ++i) // a wavy coast across Texas
-        coast.push_back(std::to_string(31 + (i % 7) * 0.01) + " " +
-                        std::to_string(262 + i * 0.001));
-    WriteLines("REGION2.dat", coast);
-    Open();
-    auto *canvas = Find<PictureCanvas>("mapCanvas");
-    for (int i = 0; i < 100; ++i) {
-        Answer(Find("mnuChannel"), "cmdExit");
-        canvas->repaint(); // step by step, as the user sees it
-    }
-    EXPECT_GT(Printed(kLegend), 0);
-    EXPECT_LE(window_->Drawing().size(), KeptPicture::kFoldLimit + 7000);
-    const QSize size = canvas->size();
-    const QImage stepwise = canvas->grab().toImage();
-    canvas->resize(size + QSize(40, 30));
-    canvas->repaint();
-    canvas->resize(size);
-    EXPECT_EQ(canvas->grab().toImage(), stepwise);
-    EXPECT_TRUE(messages_.shown.empty());
 }
 
 } // namespace

@@ -36,38 +36,30 @@ TEST(PrintDriverTest, SendPagePrintsACopyAPageOrSaysWhyNot) {
         {settings, pen, layers, printerErrors, dir.path().toStdString()});
     QPrinter printer(QPrinter::HighResolution);
     QString error;
-    for (const int copies : {1, 2}) {
-        const QString pdf = dir.filePath(QString("%1.pdf").arg(copies));
-        printer.setOutputFileName(pdf);
-        ASSERT_TRUE(SendPage(printer, page, copies, error));
-        const QString text = Poppler("pdftotext", {pdf, "-"});
-        EXPECT_EQ(text.count("Channel: 1340 kHz"), copies)
-            << text.toStdString();
-        EXPECT_EQ(text.count("Tavik - https://oskel-software.example/"),
-                  copies);
-        EXPECT_TRUE(Poppler("pdfinfo", {pdf})
-                        .contains(QRegularExpression(
-                            QString("\\nPages: +%1\\n").arg(copies))));
-    }
+    const QString pdf = dir.filePath("page.pdf");
+    printer.setOutputFileName(pdf);
+    ASSERT_TRUE(SendPage(printer, page, 2, error));
+    const QString text = Poppler("pdftotext", {pdf, "-"});
+    EXPECT_EQ(text.count("Channel: 1340 kHz"), 2) << text.toStdString();
+    EXPECT_TRUE(Poppler("pdfinfo", {pdf})
+                    .contains(QRegularExpression("\\nPages: +2\\n")));
     printer.setOutputFileName(dir.filePath("missing/page.pdf"));
     EXPECT_FALSE(SendPage(printer, page, 1, error));
     EXPECT_EQ(error, "Printing could not start on the file \"" +
                          dir.filePath("missing/page.pdf") + "\".");
 }
 
+// The printable area of landscape Letter at 1200 dpi holds the printout at
+// 1440 twips to the inch; a smaller one is grown until it holds it.
 TEST(PageTwips, OneToOneWhenThePageHoldsThePrintoutElseShrunk) {
     const struct {
         QSizeF pixels, dpi;
         QSize twips;
     } rows[] = {
-        // Letter, landscape, 10-point margins, at 1200 dpi.
-        {{12866.67, 9866.67}, {1200, 1200}, {15440, 11840}},
-        // A5 landscape at 600 dpi: the footer line sets the size.
-        {{4961, 3496}, {600, 600}, {16024, 11292}},
-        // Portrait paper: the width sets it.
-        {{4000, 6000}, {600, 600}, {15000, 22500}},
-        {{100, 100}, {0, 0}, {15000, 11292}},
-    };
+        {{12866.67, 9866.67}, {1200, 1200}, {15440, 11840}}, // Letter
+        {{4961, 3496}, {600, 600}, {16024, 11292}}, // A5: the footer decides
+        {{4000, 6000}, {600, 600}, {15000, 22500}}, // portrait: the width
+        {{100, 100}, {0, 0}, {15000, 11292}}};
     for (const auto &row : rows)
         EXPECT_EQ(PageTwips(row.pixels, row.dpi).toSize(), row.twips)
             << row.pixels.width();
