@@ -1,5 +1,6 @@
 #include "map/qt/qt_surface.h"
 
+#include "map/qt/device_geometry.h"
 #include "map/qt/program_text.h"
 
 #include <QByteArrayView>
@@ -53,75 +54,6 @@ constexpr std::size_t kMostLaidOutTexts = 8192;
 QColor ToQColor(Color c) {
     return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
                   static_cast<int>((c >> 16) & 0xFF));
-}
-
-// Douglas-Peucker on run[first..last]: marks in `keep` the points that lie
-// further than `tolerance` from the segment between the kept ones.
-void MarkKept(const std::vector<QPointF> &run, std::size_t first,
-              std::size_t last, double tolerance, std::vector<char> &keep) {
-    while (last > first + 1) {
-        const QPointF a = run[first];
-        const double dx = run[last].x() - a.x(), dy = run[last].y() - a.y();
-        const double length2 = dx * dx + dy * dy;
-        double farthest = -1;
-        std::size_t at = first;
-        for (std::size_t i = first + 1; i < last; ++i) {
-            double ex = run[i].x() - a.x(), ey = run[i].y() - a.y();
-            const double t =
-                length2 > 0
-                    ? std::clamp((ex * dx + ey * dy) / length2, 0.0, 1.0)
-                    : 0.0;
-            ex -= t * dx;
-            ey -= t * dy;
-            const double d2 = ex * ex + ey * ey;
-            if (d2 > farthest) {
-                farthest = d2;
-                at = i;
-            }
-        }
-        if (farthest <= tolerance * tolerance)
-            return;
-        keep[at] = 1;
-        MarkKept(run, first, at, tolerance, keep);
-        first = at;
-    }
-}
-
-bool IsFinite(QPointF p) {
-    return std::isfinite(p.x()) && std::isfinite(p.y());
-}
-
-// Liang-Barsky: cuts the segment p0-p1 to the rectangle; false when nothing
-// of it lies inside. Works in double, so a coordinate of 1e38 units is still
-// cut exactly enough for its inside part to land on the right pixels.
-bool ClipSegment(const QRectF &r, QPointF &p0, QPointF &p1) {
-    const double x0 = p0.x(), y0 = p0.y();
-    const double dx = p1.x() - x0, dy = p1.y() - y0;
-    double t0 = 0, t1 = 1;
-    // Keeps the part of the segment where p * t <= q.
-    auto edge = [&](double p, double q) {
-        if (p == 0)
-            return q >= 0;
-        const double t = q / p;
-        if (p < 0) {
-            if (t > t1)
-                return false;
-            t0 = std::max(t0, t);
-        } else {
-            if (t < t0)
-                return false;
-            t1 = std::min(t1, t);
-        }
-        return true;
-    };
-    if (!edge(-dx, x0 - r.left()) || !edge(dx, r.right() - x0) ||
-        !edge(-dy, y0 - r.top()) || !edge(dy, r.bottom() - y0))
-        return false;
-    if (t1 < 1)
-        p1 = QPointF(x0 + t1 * dx, y0 + t1 * dy);
-    if (t0 > 0)
-        p0 = QPointF(x0 + t0 * dx, y0 + t0 * dy);
-    return true;
 }
 
 // The program's text as drawn. Control characters (and the two
